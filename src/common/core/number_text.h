@@ -1,0 +1,42 @@
+// Regional number texts shared by the break-even and loan subsystems: fixed-decimal formatting,
+// the two rounding rules, and reading a regional text back as a number. Nothing here reads the
+// process locale; the caller passes the regional format (built from QLocale in platform/).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vexmoor {
+
+// How the user's region writes numbers. Separators and the minus sign are UTF-8 texts, since
+// several regions use characters outside ASCII (U+202F in fr_FR, U+2019 in de_CH, U+2212).
+struct RegionalFormat {
+    std::string decimalSeparator = ".";
+    std::string groupSeparator = ",";
+    int primaryGroupSize = 3;   // digits in the group next to the decimal separator
+    int secondaryGroupSize = 3; // digits in every further group (2 in hi_IN: 12,34,567.00)
+    std::string minusSign = "-";
+};
+
+// value written with exactly `decimals` decimals (0 to 15), grouped, leading zero below 1, the
+// region's minus sign. An exact half is rounded away from zero, and "half" is judged on the
+// shortest decimal text that reads back to the same double (1.005 -> 1.01). A value that rounds
+// to zero has no minus sign. Throws Failure(Overflow) for infinity or not-a-number.
+std::string FormatFixed(double value, int decimals, const RegionalFormat& format);
+
+// value rounded to `decimals` decimals (0 for a whole number), an exact half going to the even
+// neighbour, judged on the shortest decimal text as above (0.35 -> 0.4, 2.5 -> 2, -2.5 -> -2).
+// Non-finite values are returned unchanged.
+double RoundHalfEven(double value, int decimals = 0);
+
+// value rounded to `decimals` decimals with an exact half going away from zero, judged on the
+// shortest decimal text; exactly the value that FormatFixed writes.
+double RoundHalfAway(double value, int decimals);
+
+// A regional number text read as a double: blanks around it ignored, an optional leading sign
+// ("-", "+" or the region's minus sign), group separators between digits of the whole part,
+// the region's decimal separator, digits after it. Throws Failure(TypeMismatch) for a text that
+// is not a number and Failure(Overflow) for a number beyond the double range.
+double ParseNumber(std::string_view text, const RegionalFormat& format);
+
+} // namespace vexmoor

@@ -1,0 +1,38 @@
+// Showing and hiding page containers.
+#include "platform/container.h"
+
+#include "platform/twips.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace vexmoor::platform {
+
+namespace {
+constexpr const char* kLeftTwipsProperty = "leftTwips";
+}
+
+void ShowContainer(QWidget* container, int leftTwips)
+{
+    container->setProperty(kLeftTwipsProperty, leftTwips);
+    container->move(TwipsToPixels(leftTwips), container->y());
+    container->setEnabled(true);
+    container->setVisible(true);
+}
+
+void HideContainer(QWidget* container)
+{
+    container->setProperty(kLeftTwipsProperty, kHiddenLeftTwips);
+    container->move(TwipsToPixels(kHiddenLeftTwips), container->y());
+    container->setEnabled(false);
+    container->setVisible(false);
+}
+
+int ContainerLeftTwips(const QWidget* container)
+{
+    // The exact twips last set; -20000 twips is not a whole number of pixels.
+    const QVariant left = container->property(kLeftTwipsProperty);
+    return left.isValid() ? left.toInt() : container->x() * kTwipsPerPixel;
+}
+
+} // namespace vexmoor::platform

@@ -1,0 +1,17 @@
+// Page and sub-page containers: the shown one stands at its left position and is enabled; the
+// hidden ones stand at -20000 twips, disabled and hidden, so that none of their controls can take
+// the focus by mouse, the Tab key or an access key, and screen readers do not list them.
+#pragma once
+
+class QWidget;
+
+namespace vexmoor::platform {
+
+inline constexpr int kHiddenLeftTwips = -20000;
+
+void ShowContainer(QWidget* container, int leftTwips);
+void HideContainer(QWidget* container);
+// The container's left position in twips.
+int ContainerLeftTwips(const QWidget* container);
+
+} // namespace vexmoor::platform

@@ -1,0 +1,54 @@
+// Validate before the focus leaves, then LostFocus and GotFocus, for the controls of one window;
+// and key preview, so that the window sees every key before the focused control.
+//
+// One application event filter sees the events that would move the focus (Tab and Shift+Tab, a
+// mouse press on another control that takes the focus on click, an access key) before Qt acts on
+// them. When the control that has the focus has a Validate handler, it runs first; a cancel keeps
+// the focus where it is and swallows the event, so a pressed button's Click does not run either.
+// LostFocus and GotFocus follow Qt's own focus change, and only real moves between two controls
+// of the window count: a message box or a drop-down popup taking the focus for a while does not.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+namespace vexmoor::platform {
+
+struct FocusHandlers {
+    std::function<void(bool& cancel)> validate; // empty: the control has no Validate
+    std::function<void()> gotFocus;
+    std::function<void()> lostFocus;
+};
+
+class FocusEvents : public QObject {
+    Q_OBJECT
+public:
+    // Installs the filter on the application for the controls of `window`.
+    explicit FocusEvents(QWidget* window);
+    ~FocusEvents() override;
+
+    void Attach(QWidget* control, FocusHandlers handlers);
+
+    // Called for every key press and release that reaches a control of the window, before the
+    // control sees it; a handler that returns true swallows the event.
+    void SetKeyPreview(std::function<bool(QKeyEvent*)> handler);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool RunValidate(QWidget* target);
+    void OnFocusChanged();
+
+    QWidget* m_window;
+    QHash<QWidget*, FocusHandlers> m_handlers;
+    std::function<bool(QKeyEvent*)> m_keyPreview;
+    QPointer<QWidget> m_lastFocus;
+    bool m_validating = false;
+};
+
+} // namespace vexmoor::platform

@@ -1,0 +1,32 @@
+// Small services of the desktop that the program uses, behind one interface so that tests can
+// replace them: the modal message box, the beep, opening a web address, the executable's folder
+// and base name, and the local date-time text.
+#pragma once
+
+#include <QString>
+
+namespace vexmoor::platform {
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // A modal message box with an information icon and one OK button; returns when dismissed.
+    virtual void ShowMessage(const QString& text, const QString& title) = 0;
+    virtual void Beep() = 0;
+    // Opens the address in the user's default browser; failures are ignored.
+    virtual void OpenUrl(const QString& address) = 0;
+    // The folder of the running executable, without a trailing separator.
+    virtual QString ExecutableFolder() = 0;
+    // The executable's file name without its extension.
+    virtual QString ExecutableBaseName() = 0;
+    // Now, as the user's short date, a blank and the long time.
+    virtual QString LocalDateTimeText() = 0;
+};
+
+// The services in use: the desktop's own unless a test has put others in place.
+Services& CurrentServices();
+// Puts `services` in place (nullptr restores the desktop's own); the caller keeps ownership.
+void SetServices(Services* services);
+
+} // namespace vexmoor::platform
