@@ -19,7 +19,8 @@ enum class ErrorNumber : std::int32_t {
 // The description the program shows for an error number ("Overflow", "Type mismatch", ...).
 std::string ErrorDescription(std::int32_t number);
 
-class Failure : public std::runtime_error {
+class Failure : public std::runtime_error
+{
 public:
     explicit Failure(ErrorNumber number);
     Failure(std::int32_t number, const std::string& description);
