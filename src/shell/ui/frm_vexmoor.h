@@ -1,0 +1,181 @@
+// frmVexmoor: the program's one window. It owns every control and every per-page figure.
+//
+// Design map
+//   shell/core/layout      the table of every control (name, index, kind, twips rectangle,
+//                          caption, tooltip, font, tab order); the window walks it once.
+//   shell/ui/frm_vexmoor   builds the window from the table, Form_Load, Form_Colors, the main
+//                          page switch tabOptions_Click, Form_Unload, the links.
+//   shell/ui/keyboard      key preview: Form_KeyDown (Ctrl+Tab, calculator key codes) and
+//                          Form_KeyPress (calculator characters).
+//   calculator/ui          cmdCalc_Click binds the calculator engine to the key pad and display.
+//   breakeven/ui           the break-even page: fields, Calculate, Clear, sub-pages, GenChart.
+//   loan/ui                the loan pages: fields, selectors, calculations, LoanSchedule.
+//   errors/ui              LogError and Guarded, which every handler runs its body under.
+//   platform/              Qt adapters: FocusEvents (Validate before the focus leaves, key
+//                          preview), TabStrip, Selector, ListBox, containers, services.
+//
+// One event traced: the user types 10 into the repayment interest-rate field and presses Tab.
+//   FocusEvents sees the Tab before Qt moves the focus and runs txtCalRpy_Validate(1, cancel);
+//   it reformats the text to 10.0000 (common/core number texts) and runs cmdCalRpy_Click, which
+//   calls CalculateRepayment (loan/core) and writes the instalment, then LoanSchedule fills
+//   lstLsd from BuildLoanScheduleLines. Validate did not cancel, so the Tab goes on: Qt moves
+//   the focus, FocusEvents runs txtCalRpy_LostFocus(1) and the next control's GotFocus.
+#pragma once
+
+#include "breakeven/core/breakeven.h"
+#include "calculator/core/calculator_engine.h"
+#include "common/core/number_text.h"
+#include "loan/core/loan_terms.h"
+#include "platform/control_array.h"
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+namespace vexmoor {
+
+namespace platform {
+class FocusEvents;
+class ListBox;
+class Selector;
+class ShapePanel;
+class TabStrip;
+} // namespace platform
+
+struct BreakEvenChart;
+
+class frmVexmoor : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmVexmoor(QWidget* parent = nullptr);
+    ~frmVexmoor() override;
+
+    // ---- shell (shell/ui/frm_vexmoor.cpp) -----------------------------------------------------
+    void Form_Load();
+    void Form_Colors();
+    void Form_Unload(std::int16_t& cancel);
+    void tabOptions_Click();
+    void lblQnbWeb_Click(std::int16_t index);
+
+    platform::TabStrip* tabOptions = nullptr;
+    platform::ControlArray<QWidget> picOptions;
+    platform::ControlArray<platform::ShapePanel> shpVexmr;
+    platform::ControlArray<QLabel> lblQnbWeb;
+    QLabel* imgQnfSut = nullptr;
+    QLabel* lblVxmDsc = nullptr;
+    platform::FocusEvents* focusEvents = nullptr;
+
+    bool calculatorPageActive = false;
+    bool breakEvenPageActive = false;
+    bool loanPageActive = false;
+    bool talkToUsPageActive = false;
+    bool loanPagePrepared = false;
+    QString linkTarget;
+    // The user's regional number format, read once when the window is created.
+    RegionalFormat regionalFormat;
+
+    // ---- keyboard (shell/ui/keyboard.cpp) -----------------------------------------------------
+    // Sees every key before the focused control; returns true to swallow it.
+    bool PreviewKey(QKeyEvent* event);
+    void Form_KeyDown(int keyCode, int shift);
+    void Form_KeyPress(int charCode);
+
+    // ---- calculator (calculator/ui) -----------------------------------------------------------
+    void cmdCalc_Click(std::int16_t index);
+
+    QLabel* lblDisplay = nullptr;
+    platform::ControlArray<QPushButton> cmdCalc;
+    CalculatorState calculator;
+
+    // ---- break-even (breakeven/ui) ------------------------------------------------------------
+    void txtBeV_GotFocus(std::int16_t index);
+    void txtBeV_LostFocus(std::int16_t index);
+    void txtBeV_Validate(std::int16_t index, bool& cancel);
+    void cmdCalBeV_Click();
+    void cmdClrBeV_Click();
+    void ClearBreakEven();
+    void tabOptions1_Click();
+    void GenChart();
+    void chtBeVAny_PointSelected(int series, int dataPoint);
+
+    platform::TabStrip* tabOptions1 = nullptr;
+    platform::ControlArray<QWidget> picOptions1;
+    platform::ControlArray<platform::ShapePanel> shpBeVAny;
+    platform::ControlArray<QLabel> lblBeV;
+    platform::ControlArray<QLineEdit> txtBeV;
+    QPushButton* cmdCalBeV = nullptr;
+    QPushButton* cmdClrBeV = nullptr;
+    platform::ListBox* lstBev = nullptr;
+    // Host of the chart; the chart itself is created on the first display of the Graph sub-page.
+    QWidget* chtBeVAny = nullptr;
+    BreakEvenChart* breakEvenChart = nullptr;
+    BreakEvenFigures breakEven;
+
+    // ---- loan (loan/ui) -----------------------------------------------------------------------
+    enum class LoanPage { Repayment, Principal };
+
+    void tabOptions2_Click();
+    void txtCalRpy_GotFocus(std::int16_t index);
+    void txtCalRpy_LostFocus(std::int16_t index);
+    void txtCalRpy_Validate(std::int16_t index, bool& cancel);
+    void txtCalPrn_GotFocus(std::int16_t index);
+    void txtCalPrn_LostFocus(std::int16_t index);
+    void txtCalPrn_Validate(std::int16_t index, bool& cancel);
+    void cboCalRpy_Click(std::int16_t index);
+    void cboCalRpy_GotFocus(std::int16_t index);
+    void cboCalRpy_LostFocus(std::int16_t index);
+    void cboCalRpy_Validate(std::int16_t index, bool& cancel);
+    void cboCalPrn_Click(std::int16_t index);
+    void cboCalPrn_GotFocus(std::int16_t index);
+    void cboCalPrn_LostFocus(std::int16_t index);
+    void cboCalPrn_Validate(std::int16_t index, bool& cancel);
+    void cboIntRat_Click(std::int16_t index);
+    void cboIntRat_GotFocus(std::int16_t index);
+    void cboIntRat_LostFocus(std::int16_t index);
+    void cboIntRat_Validate(std::int16_t index, bool& cancel);
+    void cmdCalRpy_Click();
+    void cmdCalPrn_Click();
+    void cmdClrRpy_Click();
+    void cmdClrPrn_Click();
+    void ClearLoanPage(LoanPage page);
+    void LoanSchedule(bool fromRepayment);
+
+    platform::TabStrip* tabOptions2 = nullptr;
+    platform::ControlArray<QWidget> picOptions2;
+    platform::ControlArray<platform::ShapePanel> shpLonCal;
+    platform::ControlArray<QLabel> lblCalRpy;
+    platform::ControlArray<QLabel> lblCalPrn;
+    platform::ControlArray<QLineEdit> txtCalRpy;
+    platform::ControlArray<QLineEdit> txtCalPrn;
+    platform::ControlArray<platform::Selector> cboIntRat;
+    platform::ControlArray<platform::Selector> cboCalRpy;
+    platform::ControlArray<platform::Selector> cboCalPrn;
+    QPushButton* cmdCalRpy = nullptr;
+    QPushButton* cmdClrRpy = nullptr;
+    QPushButton* cmdCalPrn = nullptr;
+    QPushButton* cmdClrPrn = nullptr;
+    platform::ListBox* lstLsd = nullptr;
+    LoanState loanState;
+    bool repaymentPageActive = false;
+    bool principalPageActive = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    // Each subsystem wires its controls' events to the handlers above (and fills its lists).
+    void ConnectCalculator();
+    void ConnectBreakEven();
+    void ConnectLoan();
+};
+
+} // namespace vexmoor
