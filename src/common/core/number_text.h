@@ -10,18 +10,24 @@ namespace vexmoor {
 
 // How the user's region writes numbers. Separators and the minus sign are UTF-8 texts, since
 // several regions use characters outside ASCII (U+202F in fr_FR, U+2019 in de_CH, U+2212).
-struct RegionalFormat {
+struct RegionalFormat
+{
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
-    int primaryGroupSize = 3;   // digits in the group next to the decimal separator
+    int primaryGroupSize = 3; // digits in the group next to the decimal separator
     int secondaryGroupSize = 3; // digits in every further group (2 in hi_IN: 12,34,567.00)
     std::string minusSign = "-";
+
+    friend bool operator==(const RegionalFormat&, const RegionalFormat&) = default;
 };
 
 // value written with exactly `decimals` decimals (0 to 15), grouped, leading zero below 1, the
 // region's minus sign. An exact half is rounded away from zero, and "half" is judged on the
 // shortest decimal text that reads back to the same double (1.005 -> 1.01). A value that rounds
-// to zero has no minus sign. Throws Failure(Overflow) for infinity or not-a-number.
+// to zero has no minus sign. Throws Failure(Overflow) for infinity or not-a-number. Every
+// finite value is written in full, however large. A group size of 0 or an empty group
+// separator writes no grouping. `decimals` outside 0 to 15 throws Failure(InvalidProcedureCall)
+// here and in the two rounding functions.
 std::string FormatFixed(double value, int decimals, const RegionalFormat& format);
 
 // value rounded to `decimals` decimals (0 for a whole number), an exact half going to the even
@@ -37,6 +43,11 @@ double RoundHalfAway(double value, int decimals);
 // ("-", "+" or the region's minus sign), group separators between digits of the whole part,
 // the region's decimal separator, digits after it. Throws Failure(TypeMismatch) for a text that
 // is not a number and Failure(Overflow) for a number beyond the double range.
+// Group separators must stand where the region puts them (1,234,567 or 12,34,567, never 1,2345),
+// so a separator typed by the habit of another region (1.5 in de_DE) is rejected rather than read
+// as a different amount. A region grouping with a space also takes U+0020, U+00A0 and U+202F; one
+// grouping with an apostrophe takes U+0027 and U+2019. ".5" and "5." are numbers. An exponent
+// ("1E+5", "2.5e-3") is accepted after the digits; a number too small for a double reads as 0.
 double ParseNumber(std::string_view text, const RegionalFormat& format);
 
 } // namespace vexmoor
