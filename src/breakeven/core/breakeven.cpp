@@ -1,0 +1,227 @@
+// Break-even arithmetic. Amounts are rounded to two decimals by going through their displayed
+// texts (ReadAmount), so what the computations use is exactly what the page shows.
+#include "breakeven/core/breakeven.h"
+
+#include "errors/core/failure.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace vexmoor {
+
+namespace {
+
+enum Field {
+    kUnits = 0,
+    kUnitPrice = 1,
+    kVariableCostPerUnit = 2,
+    kFixedCosts = 3,
+    kTotalVariableCosts = 4,
+    kTotalCosts = 5,
+    kTotalRevenue = 6,
+    kTotalProfit = 7,
+    kUnitContribution = 8,
+    kBreakEvenUnits = 9,
+};
+
+// Column gaps of the analysis table; only the unit count is aligned.
+constexpr int kUnitsWidth = 8;
+constexpr int kGapBeforeCosts = 22;
+constexpr int kGapBeforeSales = 20;
+constexpr int kGapBeforeProfit = 21;
+
+double Costs(int i, const BreakEvenFigures& figures)
+{
+    return CheckedResult(i * figures.VariableCostPerUnit + figures.FixedCosts);
+}
+
+double Sales(int i, const BreakEvenFigures& figures)
+{
+    return CheckedResult(i * figures.UnitPrice);
+}
+
+// Computed afresh from the figures, not from the two rounded amounts.
+double Profit(int i, const BreakEvenFigures& figures)
+{
+    return CheckedResult(i * figures.UnitPrice -
+                         (i * figures.VariableCostPerUnit + figures.FixedCosts));
+}
+
+void AppendDecimal(std::string& text, int i)
+{
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, i);
+    text.append(digits, result.ptr);
+}
+
+} // namespace
+
+std::string FormatAmount(double value, int decimals, const RegionalFormat& format)
+{
+    return FormatFixed(value, decimals, format);
+}
+
+double ReadAmount(std::string_view text, const RegionalFormat& format)
+{
+    return ParseNumber(FormatAmount(ParseNumber(text, format), 2, format), format);
+}
+
+std::string ReformatFieldText(int index, std::string_view text, const RegionalFormat& format)
+{
+    return FormatAmount(ParseNumber(text, format), index == kUnits ? 0 : 2, format);
+}
+
+void ResetBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures)
+{
+    fields[kUnits] = "0";
+    for (int i = 1; i < kBreakEvenFieldCount; ++i)
+        fields[i] = "0.00";
+    figures = BreakEvenFigures {};
+}
+
+void RecomputeTotals(int index, BreakEvenFields& fields, BreakEvenFigures& figures,
+                     const RegionalFormat& format)
+{
+    figures.FixedCosts = 0;
+    figures.TotalVariableCosts = 0;
+    figures.TotalCosts = 0;
+    figures.TotalRevenue = 0;
+
+    if (index == kUnits || index == kUnitPrice || index == kVariableCostPerUnit) {
+        const double units = ReadAmount(fields[kUnits], format);
+        fields[kTotalVariableCosts] = FormatAmount(
+            CheckedResult(units * ReadAmount(fields[kVariableCostPerUnit], format)), 2, format);
+        fields[kTotalRevenue] =
+            FormatAmount(CheckedResult(units * ReadAmount(fields[kUnitPrice], format)), 2, format);
+    }
+
+    figures.FixedCosts = ReadAmount(fields[kFixedCosts], format);
+    figures.TotalVariableCosts = ReadAmount(fields[kTotalVariableCosts], format);
+    fields[kTotalCosts] =
+        FormatAmount(CheckedResult(figures.FixedCosts + figures.TotalVariableCosts), 2, format);
+
+    figures.TotalCosts = ReadAmount(fields[kTotalCosts], format);
+    figures.TotalRevenue = ReadAmount(fields[kTotalRevenue], format);
+    fields[kTotalProfit] =
+        FormatAmount(CheckedResult(figures.TotalRevenue - figures.TotalCosts), 2, format);
+}
+
+void ComputeBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures,
+                      const RegionalFormat& format)
+{
+    figures.UnitPrice = ReadAmount(fields[kUnitPrice], format);
+    figures.VariableCostPerUnit = ReadAmount(fields[kVariableCostPerUnit], format);
+    fields[kUnitContribution] =
+        FormatAmount(CheckedResult(figures.UnitPrice - figures.VariableCostPerUnit), 2, format);
+    figures.UnitContribution = ReadAmount(fields[kUnitContribution], format);
+
+    const double divisor = figures.UnitContribution == 0 ? 1 : figures.UnitContribution;
+    const double quotient = CheckedResult(figures.FixedCosts / divisor);
+    fields[kBreakEvenUnits] = FormatAmount(RoundHalfEven(quotient, 0), 0, format);
+}
+
+std::string AnalysisHeader()
+{
+    return "Units                Total Costs                Total Sales                Profit";
+}
+
+std::string AnalysisLine(int i, const BreakEvenFigures& figures, const RegionalFormat& format)
+{
+    const std::string costs = FormatAmount(Costs(i, figures), 2, format);
+    const std::string sales = FormatAmount(Sales(i, figures), 2, format);
+    const std::string profit = FormatAmount(Profit(i, figures), 2, format);
+
+    std::string line;
+    line.reserve(kUnitsWidth + kGapBeforeCosts + kGapBeforeSales + kGapBeforeProfit + costs.size() +
+                 sales.size() + profit.size());
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, i).ptr;
+    const int digitCount = static_cast<int>(end - digits);
+    if (digitCount < kUnitsWidth)
+        line.append(kUnitsWidth - digitCount, ' ');
+    line.append(digits, end);
+    line.append(kGapBeforeCosts, ' ');
+    line += costs;
+    line.append(kGapBeforeSales, ' ');
+    line += sales;
+    line.append(kGapBeforeProfit, ' ');
+    line += profit;
+    return line;
+}
+
+GraphPoint GraphRow(int i, const BreakEvenFigures& figures)
+{
+    GraphPoint point;
+    AppendDecimal(point.label, i);
+    point.label += ' ';
+    point.totalCosts = Costs(i, figures);
+    point.totalSales = Sales(i, figures);
+    point.fixedCosts = figures.FixedCosts;
+    return point;
+}
+
+bool GraphGrid::Value(int series, int point, double& value) const
+{
+    if (series < 1 || series > seriesCount || point < 1 || point > static_cast<int>(rows.size()))
+        return false;
+    const GraphPoint& row = rows[static_cast<std::size_t>(point - 1)];
+    value = series == 1 ? row.totalCosts : series == 2 ? row.totalSales : row.fixedCosts;
+    return true;
+}
+
+std::int16_t GraphUnitsFromText(std::string_view text, const RegionalFormat& format)
+{
+    const double units = RoundHalfEven(ParseNumber(text, format), 0);
+    if (!(units >= -32768 && units <= 32767))
+        throw Failure(ErrorNumber::Overflow);
+    return static_cast<std::int16_t>(units);
+}
+
+void BuildBreakEvenAnalysis(std::string_view unitsText, BreakEvenFigures& figures,
+                            const RegionalFormat& format, BreakEvenAnalysis& analysis)
+{
+    figures.GraphUnits = GraphUnitsFromText(unitsText, format);
+
+    if (unitsText == "0") {
+        figures.GraphUnits = 1;
+        analysis.grid.seriesCount = 2;
+        analysis.grid.labelled = false;
+        analysis.grid.rows.push_back(GraphPoint {});
+        return;
+    }
+
+    analysis.lines.reserve(static_cast<std::size_t>(std::max<int>(figures.GraphUnits, 0)) + 1);
+    analysis.lines.push_back(AnalysisHeader());
+    if (figures.GraphUnits < 0)
+        throw Failure(ErrorNumber::InvalidProcedureCall);
+    analysis.grid.rows.reserve(static_cast<std::size_t>(figures.GraphUnits));
+    for (int i = 1; i <= figures.GraphUnits; ++i) {
+        analysis.grid.rows.push_back(GraphRow(i, figures));
+        analysis.lines.push_back(AnalysisLine(i, figures, format));
+    }
+    analysis.extentSet = true;
+}
+
+std::string DataPointText(double value, const RegionalFormat& format)
+{
+    if (!std::isfinite(value))
+        throw Failure(ErrorNumber::Overflow);
+    if (value == 0)
+        return "0";
+    // Fixed notation without a precision: the shortest digits that read back to the same double.
+    char digits[400];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed)
+            .ptr;
+    std::string text = value < 0 ? format.minusSign : std::string();
+    for (const char* p = digits; p != end; ++p) {
+        if (*p == '.')
+            text += format.decimalSeparator;
+        else
+            text += *p;
+    }
+    return text;
+}
+
+} // namespace vexmoor
