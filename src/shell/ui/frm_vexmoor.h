@@ -52,7 +52,8 @@ class TabStrip;
 
 struct BreakEvenChart;
 
-class frmVexmoor : public QWidget {
+class frmVexmoor : public QWidget
+{
     Q_OBJECT
 public:
     explicit frmVexmoor(QWidget* parent = nullptr);

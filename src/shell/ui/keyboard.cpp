@@ -3,7 +3,10 @@
 
 namespace vexmoor {
 
-bool frmVexmoor::PreviewKey(QKeyEvent*) { return false; }
+bool frmVexmoor::PreviewKey(QKeyEvent*)
+{
+    return false;
+}
 
 void frmVexmoor::Form_KeyDown(int, int) { }
 

@@ -1,8 +1,25 @@
-// The program's entry point.
+// Main: the program's entry point. Creates the one window, loads it and shows it; the program
+// then lives in the window's event handlers and ends when the window is closed.
+#include "errors/core/error_context.h"
+#include "shell/ui/frm_vexmoor.h"
+
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QString::fromLatin1(vexmoor::kAppShortName));
+    QApplication::setDesktopFileName(QStringLiteral("com.quenbry.Vexmoor"));
+
+    vexmoor::frmVexmoor window;
+    window.Form_Load();
+    // Centred on the screen the window opens on.
+    if (const QScreen* screen = window.screen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    window.show();
+    return QApplication::exec();
 }

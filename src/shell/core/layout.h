@@ -1,0 +1,86 @@
+// The window's layout as data: every control with its name, index, kind, container, rectangle in
+// twips, caption, tooltip, font, alignment and tab order. The window walks this table once.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vexmoor {
+
+enum class ControlKind {
+    Container, // a page or sub-page container
+    Frame, // the frame filling a container
+    Panel, // the decorative panel behind a page's controls
+    TabStrip,
+    Label,
+    LinkLabel,
+    Display, // the calculator display
+    TextBox,
+    Button,
+    Selector,
+    ListBox,
+    Chart,
+    Image,
+};
+
+enum class Alignment { Left, Right, Center };
+
+struct FontSpec
+{
+    std::string_view family;
+    double points;
+    bool bold;
+    constexpr bool operator==(const FontSpec&) const = default;
+};
+
+inline constexpr FontSpec kDefaultFont {"MS Sans Serif", 8.25, false};
+inline constexpr FontSpec kLinkFont {"Arial", 8.25, false};
+
+struct ControlSpec
+{
+    std::string_view name;
+    int index; // -1 for a control that is not part of a control array
+    ControlKind kind;
+    std::string_view parent; // object name of the container; empty for the window itself
+    int left, top, width, height; // twips, relative to the parent
+    std::string_view caption = {};
+    std::string_view tooltip = {};
+    FontSpec font = kDefaultFont;
+    Alignment alignment = Alignment::Left;
+    int tabOrder = -1; // position in the window's Tab order; -1 when not reachable by Tab
+    bool resultField = false; // a text box written only by the program
+    bool boldText = false; // text box text in bold
+    bool whiteBackground = false;
+    std::string_view buddy = {}; // for caption labels: the object name of the control they name
+};
+
+struct TabSpec
+{
+    std::string_view caption;
+    std::string_view key;
+    std::string_view tooltip;
+};
+
+// The window's client area in twips, and the outer size set when it loads.
+inline constexpr int kClientWidthTwips = 7695;
+inline constexpr int kClientHeightTwips = 4935;
+inline constexpr int kOuterWidthTwips = 7915;
+inline constexpr int kOuterHeightTwips = 5495;
+// Left positions of a shown page container and a shown sub-page container.
+inline constexpr int kPageLeftTwips = 210;
+inline constexpr int kSubPageLeftTwips = 175;
+
+inline constexpr std::string_view kWindowTitle = "Quenbry - Vexmoor";
+
+std::span<const ControlSpec> WindowLayout();
+std::span<const TabSpec> MainTabs();
+std::span<const TabSpec> BreakEvenTabs();
+std::span<const TabSpec> LoanTabs();
+
+// The control's object name: its name, followed by "_" and the index for array elements.
+std::string ObjectName(const ControlSpec& control);
+// The control with this object name, or nullptr.
+const ControlSpec* FindControl(std::string_view objectName);
+
+} // namespace vexmoor

@@ -1,0 +1,404 @@
+// The window: built from the layout table, loaded, coloured, and switched page by page.
+#include "shell/ui/frm_vexmoor.h"
+
+#include "errors/ui/guard.h"
+#include "platform/container.h"
+#include "platform/focus_events.h"
+#include "platform/list_box.h"
+#include "platform/regional_format.h"
+#include "platform/selector.h"
+#include "platform/services.h"
+#include "platform/shape_panel.h"
+#include "platform/tab_strip.h"
+#include "platform/twips.h"
+#include "shell/core/layout.h"
+#include "shell/core/links.h"
+#include "shell/core/panel_colors.h"
+#include "shell/ui/link_label.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTabBar>
+#include <algorithm>
+#include <utility>
+
+namespace vexmoor {
+
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "MS Sans Serif" and "Arial" are not on Linux desktops; Liberation Sans has Arial's metrics,
+// so every caption fits the control it was designed for.
+QFont ResolveFont(const FontSpec& spec)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    return font;
+}
+
+Qt::Alignment ToQt(Alignment alignment)
+{
+    switch (alignment) {
+    case Alignment::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignment::Center:
+        return Qt::AlignCenter;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QColor ToQColor(const Rgb& rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+const QColor kButtonFace = QColor(240, 240, 240);
+
+} // namespace
+
+frmVexmoor::frmVexmoor(QWidget* parent)
+    : QWidget(parent)
+    , regionalFormat(platform::SystemRegionalFormat())
+{
+    setObjectName(QStringLiteral("frmVexmoor"));
+    setWindowTitle(ToQString(kWindowTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vexmoor-32.png")));
+    setFont(ResolveFont(kDefaultFont));
+    setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
+                 platform::TwipsToPixels(kClientHeightTwips));
+
+    focusEvents = new platform::FocusEvents(this);
+    BuildControls();
+    focusEvents->SetKeyPreview([this](QKeyEvent* event) { return PreviewKey(event); });
+
+    tabOptions->SetClickHandler([this] { tabOptions_Click(); });
+    for (const auto& [index, label] : lblQnbWeb) {
+        const std::int16_t linkIndex = index;
+        connect(static_cast<LinkLabel*>(label), &LinkLabel::clicked, this,
+                [this, linkIndex] { lblQnbWeb_Click(linkIndex); });
+    }
+    ConnectCalculator();
+    ConnectBreakEven();
+    ConnectLoan();
+}
+
+frmVexmoor::~frmVexmoor() = default;
+
+void frmVexmoor::BuildControls()
+{
+    QHash<QString, QWidget*> byName;
+    std::vector<std::pair<int, QWidget*>> tabChain;
+    std::vector<std::pair<QLabel*, QString>> buddies;
+
+    for (const ControlSpec& spec : WindowLayout()) {
+        const QString name = ToQString(ObjectName(spec));
+        QWidget* parent = spec.parent.empty() ? this : byName.value(ToQString(spec.parent));
+        Q_ASSERT(parent);
+        const QRect rect = platform::TwipsRect(spec.left, spec.top, spec.width, spec.height);
+        const auto index = static_cast<std::int16_t>(spec.index);
+        const QString caption = ToQString(spec.caption);
+        QWidget* widget = nullptr;
+
+        switch (spec.kind) {
+        case ControlKind::Container: {
+            widget = new QWidget(parent);
+            if (spec.name == "picOptions")
+                picOptions.Add(index, widget);
+            else if (spec.name == "picOptions1")
+                picOptions1.Add(index, widget);
+            else
+                picOptions2.Add(index, widget);
+            break;
+        }
+        case ControlKind::Frame: {
+            auto* frame = new QFrame(parent);
+            frame->setFrameShape(QFrame::NoFrame);
+            widget = frame;
+            break;
+        }
+        case ControlKind::Panel: {
+            auto* panel = new platform::ShapePanel(parent);
+            panel->SetFillColor(kButtonFace);
+            if (spec.name == "shpVexmr")
+                shpVexmr.Add(index, panel);
+            else if (spec.name == "shpBeVAny")
+                shpBeVAny.Add(index, panel);
+            else
+                shpLonCal.Add(index, panel);
+            widget = panel;
+            break;
+        }
+        case ControlKind::TabStrip: {
+            auto* strip = new platform::TabStrip(parent, name, rect);
+            std::span<const TabSpec> tabs = spec.name == "tabOptions" ? MainTabs()
+                : spec.name == "tabOptions1"                          ? BreakEvenTabs()
+                                                                      : LoanTabs();
+            for (const TabSpec& tab : tabs)
+                strip->AddTab(ToQString(tab.caption), ToQString(tab.key), ToQString(tab.tooltip));
+            if (spec.name == "tabOptions")
+                tabOptions = strip;
+            else if (spec.name == "tabOptions1")
+                tabOptions1 = strip;
+            else
+                tabOptions2 = strip;
+            strip->Bar()->setFont(ResolveFont(spec.font));
+            tabChain.emplace_back(spec.tabOrder, strip->Bar());
+            continue; // the strip places its own widgets
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setAlignment(ToQt(spec.alignment));
+            if (spec.name == "lblVxmDsc") {
+                label->setWordWrap(true);
+                label->setAutoFillBackground(true);
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::Window, kButtonFace);
+                label->setPalette(palette);
+                lblVxmDsc = label;
+            } else if (spec.name == "lblBeV") {
+                lblBeV.Add(index, label);
+            } else if (spec.name == "lblCalRpy") {
+                lblCalRpy.Add(index, label);
+            } else {
+                lblCalPrn.Add(index, label);
+            }
+            if (!spec.buddy.empty())
+                buddies.emplace_back(label, ToQString(spec.buddy));
+            widget = label;
+            break;
+        }
+        case ControlKind::LinkLabel: {
+            auto* link = new LinkLabel(caption, parent);
+            link->setAlignment(ToQt(spec.alignment));
+            lblQnbWeb.Add(index, link);
+            widget = link;
+            break;
+        }
+        case ControlKind::Display: {
+            auto* display = new QLabel(caption, parent);
+            display->setAlignment(ToQt(spec.alignment));
+            display->setFrameShape(QFrame::Box);
+            display->setLineWidth(1);
+            display->setAutoFillBackground(true);
+            QPalette palette = display->palette();
+            palette.setColor(QPalette::Window, Qt::black);
+            palette.setColor(QPalette::WindowText, QColor(0, 255, 0));
+            display->setPalette(palette);
+            display->setAccessibleDescription(QStringLiteral("Display"));
+            lblDisplay = display;
+            widget = display;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(parent);
+            edit->setAlignment(ToQt(spec.alignment));
+            if (spec.resultField) {
+                // Written only by the program: no typing, out of the Tab order, but a click
+                // still selects the text for copying.
+                edit->setReadOnly(true);
+                edit->setFocusPolicy(Qt::ClickFocus);
+                QPalette palette = edit->palette();
+                palette.setColor(QPalette::Base, spec.whiteBackground ? Qt::white : kButtonFace);
+                edit->setPalette(palette);
+            }
+            if (spec.name == "txtBeV")
+                txtBeV.Add(index, edit);
+            else if (spec.name == "txtCalRpy")
+                txtCalRpy.Add(index, edit);
+            else
+                txtCalPrn.Add(index, edit);
+            widget = edit;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(caption, parent);
+            button->setAutoDefault(false);
+            if (spec.name == "cmdCalc")
+                cmdCalc.Add(index, button);
+            else if (spec.name == "cmdCalBeV")
+                cmdCalBeV = button;
+            else if (spec.name == "cmdClrBeV")
+                cmdClrBeV = button;
+            else if (spec.name == "cmdCalRpy")
+                cmdCalRpy = button;
+            else if (spec.name == "cmdClrRpy")
+                cmdClrRpy = button;
+            else if (spec.name == "cmdCalPrn")
+                cmdCalPrn = button;
+            else
+                cmdClrPrn = button;
+            widget = button;
+            break;
+        }
+        case ControlKind::Selector: {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(false);
+            auto* selector = new platform::Selector(combo);
+            if (spec.name == "cboIntRat")
+                cboIntRat.Add(index, selector);
+            else if (spec.name == "cboCalRpy")
+                cboCalRpy.Add(index, selector);
+            else
+                cboCalPrn.Add(index, selector);
+            widget = combo;
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* view = new QListView(parent);
+            auto* list = new platform::ListBox(view);
+            if (spec.name == "lstBev")
+                lstBev = list;
+            else
+                lstLsd = list;
+            widget = view;
+            break;
+        }
+        case ControlKind::Chart: {
+            widget = new QWidget(parent);
+            widget->setFocusPolicy(Qt::StrongFocus);
+            chtBeVAny = widget;
+            break;
+        }
+        case ControlKind::Image: {
+            auto* image = new QLabel(parent);
+            image->setPixmap(QPixmap(QStringLiteral(":/images/imgQnfSut.jpg")));
+            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            image->setAccessibleName(QStringLiteral("Quenbry software"));
+            imgQnfSut = image;
+            widget = image;
+            break;
+        }
+        }
+
+        widget->setObjectName(name);
+        widget->setGeometry(rect);
+        if (spec.font != kDefaultFont)
+            widget->setFont(ResolveFont(spec.font));
+        if (spec.boldText) {
+            QFont font = widget->font();
+            font.setBold(true);
+            widget->setFont(font);
+        }
+        if (!spec.tooltip.empty())
+            widget->setToolTip(ToQString(spec.tooltip));
+        if (spec.tabOrder >= 0 && widget->focusPolicy() != Qt::ClickFocus)
+            tabChain.emplace_back(spec.tabOrder, widget);
+        byName.insert(name, widget);
+    }
+
+    for (const auto& [label, buddy] : buddies)
+        label->setBuddy(byName.value(buddy));
+
+    std::stable_sort(tabChain.begin(), tabChain.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+}
+
+void frmVexmoor::Form_Load()
+{
+    Guarded("Form_Load", GuardVariant::Plain, [&] {
+        // The client area is the design's; a window manager owns the frame around it.
+        setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
+                     platform::TwipsToPixels(kClientHeightTwips));
+        Form_Colors();
+        ClearBreakEven();
+        tabOptions_Click();
+        tabOptions1_Click();
+        tabOptions2_Click();
+    });
+}
+
+void frmVexmoor::Form_Colors()
+{
+    Guarded("Form_Colors", GuardVariant::Plain, [&] {
+        for (const PanelColors& colors : kPanelColors) {
+            const auto index = static_cast<std::int16_t>(colors.index);
+            platform::ShapePanel* panel = colors.name == "shpVexmr" ? shpVexmr[index]
+                : colors.name == "shpBeVAny"                        ? shpBeVAny[index]
+                                                                    : shpLonCal[index];
+            panel->SetOutlineColor(ToQColor(colors.outline));
+            panel->SetFillColor(ToQColor(colors.fill));
+        }
+    });
+}
+
+void frmVexmoor::Form_Unload(std::int16_t& cancel)
+{
+    Guarded("Form_Unload", GuardVariant::Plain, [&] {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    });
+    cancel = 0; // closing is never refused
+}
+
+void frmVexmoor::closeEvent(QCloseEvent* event)
+{
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    event->accept();
+}
+
+void frmVexmoor::tabOptions_Click()
+{
+    Guarded("tabOptions_Click", GuardVariant::Plain, [&] {
+        const int count = tabOptions->Count();
+        const int selected = tabOptions->Selected();
+        for (int i = 0; i < count; ++i) {
+            QWidget* page = picOptions[static_cast<std::int16_t>(i)];
+            if (i != selected - 1) {
+                platform::HideContainer(page);
+                continue;
+            }
+            platform::ShowContainer(page, kPageLeftTwips);
+            calculatorPageActive = breakEvenPageActive = loanPageActive = talkToUsPageActive =
+                false;
+            switch (i) {
+            case 0:
+                calculatorPageActive = true;
+                break;
+            case 1:
+                breakEvenPageActive = true;
+                break;
+            case 2:
+                loanPageActive = true;
+                if (!loanPagePrepared) {
+                    cmdClrRpy_Click();
+                    cmdClrPrn_Click();
+                    loanPagePrepared = true;
+                }
+                break;
+            case 3:
+                talkToUsPageActive = true;
+                break;
+            default:
+                break;
+            }
+        }
+    });
+}
+
+void frmVexmoor::lblQnbWeb_Click(std::int16_t index)
+{
+    Guarded("lblQnbWeb_Click", GuardVariant::Plain, [&] {
+        linkTarget = ToQString(LinkTarget(index));
+        platform::CurrentServices().OpenUrl(linkTarget);
+    });
+}
+
+} // namespace vexmoor

@@ -1,0 +1,27 @@
+// A link label: text in the highlight colour under a hand pointer; a click anywhere on it, or
+// Enter or Space while it has the focus, raises clicked().
+#pragma once
+
+#include <QLabel>
+
+namespace vexmoor {
+
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    LinkLabel(const QString& caption, QWidget* parent);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace vexmoor
