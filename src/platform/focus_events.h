@@ -15,17 +15,20 @@
 #include <functional>
 
 class QKeyEvent;
+class QShortcutEvent;
 class QWidget;
 
 namespace vexmoor::platform {
 
-struct FocusHandlers {
+struct FocusHandlers
+{
     std::function<void(bool& cancel)> validate; // empty: the control has no Validate
     std::function<void()> gotFocus;
     std::function<void()> lostFocus;
 };
 
-class FocusEvents : public QObject {
+class FocusEvents : public QObject
+{
     Q_OBJECT
 public:
     // Installs the filter on the application for the controls of `window`.
@@ -41,6 +44,13 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Input arriving at the window's QWindow, before Qt hands it to a widget (and, for a mouse
+    // press, before Qt moves the focus).
+    bool WindowInputEvent(QEvent* event);
+    bool KeyEvent(QWidget* receiver, QKeyEvent* event);
+    bool ShortcutEvent(QWidget* receiver, QShortcutEvent* event);
+    // Runs the Validate of the window's focus widget when the focus is about to go to `target`
+    // (nullptr: somewhere else); returns false when the handler cancelled the move.
     bool RunValidate(QWidget* target);
     void OnFocusChanged();
 
@@ -49,6 +59,11 @@ private:
     std::function<bool(QKeyEvent*)> m_keyPreview;
     QPointer<QWidget> m_lastFocus;
     bool m_validating = false;
+    bool m_swallowRelease = false;
+    // The key event last previewed, to tell it apart when it bubbles up to a parent.
+    const QEvent* m_lastKey = nullptr;
+    int m_lastKeyType = 0;
+    QPointer<QWidget> m_lastKeyReceiver;
 };
 
 } // namespace vexmoor::platform

@@ -15,7 +15,8 @@ namespace vexmoor::platform {
 
 class ListBoxModel;
 
-class ListBox : public QObject {
+class ListBox : public QObject
+{
     Q_OBJECT
 public:
     // Takes over `view`: sets its model, a fixed-pitch font and uniform row sizes.

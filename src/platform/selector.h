@@ -12,7 +12,8 @@ class QComboBox;
 
 namespace vexmoor::platform {
 
-class Selector : public QObject {
+class Selector : public QObject
+{
     Q_OBJECT
 public:
     explicit Selector(QComboBox* combo);

@@ -7,7 +7,8 @@
 
 namespace vexmoor::platform {
 
-class Services {
+class Services
+{
 public:
     virtual ~Services() = default;
 

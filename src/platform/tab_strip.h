@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QFrame;
@@ -14,7 +15,8 @@ class QWidget;
 
 namespace vexmoor::platform {
 
-class TabStrip : public QObject {
+class TabStrip : public QObject
+{
     Q_OBJECT
 public:
     // `name` becomes the tab bar's objectName; `geometry` is the strip's whole area in pixels.
@@ -32,11 +34,18 @@ public:
     QTabBar* Bar() const { return m_bar; }
     QFrame* ClientFrame() const { return m_frame; }
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Places the bar at the top of the strip's area and the client frame under it.
+    void Arrange();
+
     QFrame* m_frame;
     QTabBar* m_bar;
+    QRect m_geometry;
     QStringList m_keys;
     std::function<void()> m_click;
+    bool m_adding = false;
 };
 
 } // namespace vexmoor::platform

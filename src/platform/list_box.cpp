@@ -1,0 +1,229 @@
+// List boxes of text lines over a QListView and a list model of our own.
+#include "platform/list_box.h"
+
+#include <QAbstractListModel>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QListView>
+#include <QScrollBar>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vexmoor::platform {
+
+// The lines, one row each. Every row reports the same size, wide enough for the longest line and
+// at least the horizontal extent, so that the view (with uniform item sizes) asks only once and
+// its scrollable width is never less than the widest line.
+class ListBoxModel final : public QAbstractListModel
+{
+public:
+    explicit ListBoxModel(QObject* parent)
+        : QAbstractListModel(parent)
+    { }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_lines.size())
+            return {};
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole:
+            return m_lines.at(index.row());
+        case Qt::SizeHintRole:
+            return RowSize();
+        default:
+            return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    void SetMetrics(const QFont& font, int margin, int rowHeight)
+    {
+        m_font = font;
+        m_advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
+        m_margin = margin;
+        m_rowHeight = rowHeight;
+        m_widthDirty = true;
+    }
+
+    void Clear()
+    {
+        beginResetModel();
+        m_lines.clear();
+        m_longest = -1;
+        m_widthDirty = true;
+        endResetModel();
+    }
+
+    void Append(const QString& line)
+    {
+        const int row = static_cast<int>(m_lines.size());
+        if (m_longest < 0 || line.size() > m_lines.at(m_longest).size()) {
+            m_longest = row;
+            m_widthDirty = true;
+        }
+        beginInsertRows(QModelIndex(), row, row);
+        m_lines.append(line);
+        endInsertRows();
+    }
+
+    const QStringList& Lines() const { return m_lines; }
+
+    void SetExtent(int pixels)
+    {
+        m_extent = std::max(0, pixels);
+        m_widthDirty = true;
+        // The view keeps the uniform row size until it lays the rows out again.
+        Q_EMIT layoutAboutToBeChanged();
+        Q_EMIT layoutChanged();
+    }
+    int Extent() const { return m_extent; }
+
+private:
+    QSize RowSize() const
+    {
+        if (m_widthDirty) {
+            int textWidth = 0;
+            if (m_longest >= 0) {
+                const QString& longest = m_lines.at(m_longest);
+                // The count of characters times the pitch, unless a glyph taken from a fallback
+                // font (a regional separator the fixed font lacks) makes the line wider still.
+                const qreal byPitch = m_advance * longest.size();
+                const qreal measured = QFontMetricsF(m_font).horizontalAdvance(longest);
+                textWidth = static_cast<int>(std::ceil(std::max(byPitch, measured)));
+            }
+            m_width = std::max(m_extent, textWidth + m_margin);
+            m_widthDirty = false;
+        }
+        return {m_width, m_rowHeight};
+    }
+
+    QStringList m_lines;
+    int m_longest = -1; // the row of the first line with the most characters
+    int m_extent = 0;
+    QFont m_font;
+    qreal m_advance = 0;
+    int m_margin = 0;
+    int m_rowHeight = 0;
+    mutable int m_width = 0;
+    mutable bool m_widthDirty = true;
+};
+
+namespace {
+
+// Left and Right scroll the lines sideways: the rows have no columns to move between.
+class SidewaysKeys final : public QObject
+{
+public:
+    explicit SidewaysKeys(QListView* view)
+        : QObject(view)
+        , m_view(view)
+    { }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_view && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+                if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) {
+                    m_view->horizontalScrollBar()->triggerAction(
+                        key->key() == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                   : QAbstractSlider::SliderSingleStepAdd);
+                    return true;
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListView* m_view;
+};
+
+} // namespace
+
+ListBox::ListBox(QListView* view)
+    : QObject(view)
+    , m_view(view)
+    , m_model(new ListBoxModel(this))
+{
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_view->setFont(fixed);
+    m_view->setUniformItemSizes(true);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setWordWrap(false);
+    m_view->setTextElideMode(Qt::ElideNone);
+    m_view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->installEventFilter(new SidewaysKeys(m_view));
+
+    // The delegate's own size for a one-character row gives the row height and the text margins
+    // that the width of the longest line must add.
+    QStringListModel sample(QStringList {QStringLiteral("0")});
+    QStyleOptionViewItem option;
+    option.initFrom(m_view);
+    option.font = fixed;
+    option.fontMetrics = QFontMetrics(fixed);
+    option.features = QStyleOptionViewItem::HasDisplay;
+    QStyledItemDelegate delegate;
+    const QSize one = delegate.sizeHint(option, sample.index(0));
+    const int advance = QFontMetrics(fixed).horizontalAdvance(QLatin1Char('0'));
+    m_model->SetMetrics(fixed, std::max(0, one.width() - advance) + 2, one.height());
+
+    m_view->setModel(m_model);
+}
+
+void ListBox::Clear()
+{
+    m_model->Clear();
+}
+
+void ListBox::Append(const QString& line)
+{
+    m_model->Append(line);
+}
+
+int ListBox::Count() const
+{
+    return m_model->rowCount();
+}
+
+QString ListBox::Line(int row) const
+{
+    const QStringList& lines = m_model->Lines();
+    return row >= 0 && row < lines.size() ? lines.at(row) : QString();
+}
+
+QStringList ListBox::Lines() const
+{
+    return m_model->Lines();
+}
+
+void ListBox::SetHorizontalExtent(int pixels)
+{
+    m_model->SetExtent(pixels);
+}
+
+int ListBox::HorizontalExtent() const
+{
+    return m_model->Extent();
+}
+
+} // namespace vexmoor::platform

@@ -1,0 +1,71 @@
+// The desktop's own services, and the switch that lets tests put recording ones in place.
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTime>
+#include <QUrl>
+
+namespace vexmoor::platform {
+
+namespace {
+
+class DesktopServices final : public Services
+{
+public:
+    void ShowMessage(const QString& text, const QString& title) override
+    {
+        // Parented to the active window so that it is modal to it and centred over it.
+        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
+    }
+
+    void Beep() override { QApplication::beep(); }
+
+    void OpenUrl(const QString& address) override
+    {
+        // No browser, or a refused address, is not the program's failure: nothing to report.
+        static_cast<void>(QDesktopServices::openUrl(QUrl(address)));
+    }
+
+    QString ExecutableFolder() override { return QCoreApplication::applicationDirPath(); }
+
+    QString ExecutableBaseName() override
+    {
+        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    }
+
+    QString LocalDateTimeText() override
+    {
+        const QLocale locale = QLocale::system();
+        return locale.toString(QDate::currentDate(), QLocale::ShortFormat) + QLatin1Char(' ') +
+            locale.toString(QTime::currentTime(), QLocale::LongFormat);
+    }
+};
+
+DesktopServices& Desktop()
+{
+    static DesktopServices desktop;
+    return desktop;
+}
+
+Services* g_override = nullptr;
+
+} // namespace
+
+Services& CurrentServices()
+{
+    return g_override != nullptr ? *g_override : Desktop();
+}
+
+void SetServices(Services* services)
+{
+    g_override = services;
+}
+
+} // namespace vexmoor::platform
