@@ -1,0 +1,55 @@
+// The calculator's key pad as data, and the keyboard maps that press its keys: platform key
+// codes (the window's key-down) and typed characters (the window's key-press).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace vexmoor {
+
+struct CalculatorPadKey
+{
+    std::int16_t index;
+    std::string_view caption;
+};
+
+// The 23 keys of the pad; indexes 18 to 22 do not exist.
+inline constexpr std::array<CalculatorPadKey, 23> kCalculatorPad {{
+    {0, "Backspace"}, {1, "CE"},   {2, "C"},  {3, "7"},    {4, "8"},  {5, "9"},
+    {6, "/"},         {7, "sqrt"}, {8, "4"},  {9, "5"},    {10, "6"}, {11, "*"},
+    {12, "%"},        {13, "1"},   {14, "2"}, {15, "3"},   {16, "-"}, {17, "1/x"},
+    {23, "="},        {24, "+"},   {25, "."}, {26, "+/-"}, {27, "0"},
+}};
+
+// The caption of the pad key with this index; empty when there is no such key.
+std::string_view CalculatorKeyCaption(int index);
+
+// Platform key codes and the shift bits of a key-down.
+namespace keycode {
+inline constexpr int kBackspace = 8;
+inline constexpr int kTab = 9;
+inline constexpr int kEnter = 13;
+inline constexpr int kEscape = 27;
+inline constexpr int kDelete = 46;
+inline constexpr int kDigit0 = 48; // main row, 48 to 57
+inline constexpr int kKeypad0 = 96; // keypad digits, 96 to 105
+inline constexpr int kKeypadMultiply = 106;
+inline constexpr int kKeypadAdd = 107;
+inline constexpr int kKeypadSubtract = 109;
+inline constexpr int kKeypadDecimal = 110;
+inline constexpr int kKeypadDivide = 111;
+} // namespace keycode
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
+// The pad index a key-down presses, or -1. A main-row digit held with Shift presses nothing:
+// on many layouts it types a symbol ("*" with Shift+8), and the typed character presses its
+// own key, so the digit must not go in first.
+int CalculatorKeyForKeyCode(int keyCode, int shift);
+
+// The pad index a typed character presses, or -1 (digits come by key code, not here).
+int CalculatorKeyForCharacter(int charCode);
+
+} // namespace vexmoor
