@@ -1,0 +1,96 @@
+// The loan entry pages' rules as data.
+#include "loan/core/loan_entry.h"
+
+#include "loan/core/loan_terms.h"
+
+namespace vexmoor {
+
+std::vector<std::string_view> InitialModeList(LoanEntryPage page)
+{
+    const std::size_t count = page == LoanEntryPage::Repayment ? 9 : 7;
+    return {kRepaymentModeLabels.begin(), kRepaymentModeLabels.begin() + count};
+}
+
+ModeListRefill RefillModeList(int ratePeriodPosition)
+{
+    switch (ratePeriodPosition) {
+    case static_cast<int>(RatePeriod::Day):
+        return {kTermDaysCaption, {Label(RepaymentMode::Daily)}, Label(RepaymentMode::Daily)};
+    case static_cast<int>(RatePeriod::Week):
+        return {kTermWeeksCaption,
+                {Label(RepaymentMode::Weekly), Label(RepaymentMode::BiWeekly)},
+                Label(RepaymentMode::Weekly)};
+    default:
+        return {kTermMonthsCaption,
+                {Label(RepaymentMode::Monthly), Label(RepaymentMode::BiMonthly),
+                 Label(RepaymentMode::Quarterly), Label(RepaymentMode::SemiAnnually),
+                 Label(RepaymentMode::Annually)},
+                Label(RepaymentMode::Monthly)};
+    }
+}
+
+std::int16_t RateFieldIndex(LoanEntryPage page)
+{
+    return page == LoanEntryPage::Repayment ? 1 : 3;
+}
+
+std::int16_t TermFieldIndex(LoanEntryPage)
+{
+    return 2;
+}
+
+std::int16_t ModeSelectorIndex(LoanEntryPage page)
+{
+    return page == LoanEntryPage::Repayment ? 3 : 1;
+}
+
+int EntryDecimals(LoanEntryPage page, std::int16_t fieldIndex)
+{
+    if (fieldIndex == RateFieldIndex(page))
+        return 4;
+    if (fieldIndex == TermFieldIndex(page))
+        return 0;
+    return 2;
+}
+
+std::array<ZeroText, 4> LoanZeroTexts(LoanEntryPage page)
+{
+    if (page == LoanEntryPage::Repayment)
+        return {{{0, "0.00"}, {1, "0.0000"}, {2, "0"}, {4, "0.00"}}};
+    return {{{0, "0.00"}, {2, "0"}, {3, "0.0000"}, {4, "0.00"}}};
+}
+
+std::string ReformatLoanEntry(std::string_view text, int decimals, const RegionalFormat& format)
+{
+    return FormatFixed(ParseLoanNumber(text, format), decimals, format);
+}
+
+LoanEntryPage IntRatPage(std::int16_t index)
+{
+    return index % 2 == 0 ? LoanEntryPage::Repayment : LoanEntryPage::Principal;
+}
+
+bool IntRatRefills(std::int16_t index)
+{
+    return index == 0 || index == 1;
+}
+
+std::optional<CaptionLabel> IntRatCaption(std::int16_t index, bool repaymentPageActive,
+                                          bool principalPageActive)
+{
+    // Rate period captions are label 6, loan type captions label 5, on both pages.
+    if (repaymentPageActive) {
+        if (index == 0)
+            return CaptionLabel {LoanEntryPage::Repayment, 6};
+        if (index == 2)
+            return CaptionLabel {LoanEntryPage::Repayment, 5};
+    } else if (principalPageActive) {
+        if (index == 1)
+            return CaptionLabel {LoanEntryPage::Principal, 6};
+        if (index == 3)
+            return CaptionLabel {LoanEntryPage::Principal, 5};
+    }
+    return std::nullopt;
+}
+
+} // namespace vexmoor
