@@ -275,8 +275,9 @@ void frmVexmoor::BuildControls()
             break;
         }
         case ControlKind::Image: {
+            // The picture is decoded on the first visit of its page: the image plugins it needs
+            // would otherwise cost start-up time.
             auto* image = new QLabel(parent);
-            image->setPixmap(QPixmap(QStringLiteral(":/images/imgQnfSut.jpg")));
             image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             image->setAccessibleName(QStringLiteral("Quenbry software"));
             imgQnfSut = image;
@@ -385,6 +386,8 @@ void frmVexmoor::tabOptions_Click()
                 break;
             case 3:
                 talkToUsPageActive = true;
+                if (imgQnfSut->pixmap().isNull())
+                    imgQnfSut->setPixmap(QPixmap(QStringLiteral(":/images/imgQnfSut.jpg")));
                 break;
             default:
                 break;
