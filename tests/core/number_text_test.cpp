@@ -288,18 +288,50 @@ TEST(NumberText, ParseNumberRejects)
     }
 }
 
-// Shortest decimal digits after the decimal point of a double.
-int ShortestDecimals(double value)
+// The rounding rules restated plainly, from fixed-notation texts, as an oracle for the two
+// rounding functions: a value whose shortest digits end within decimals + 1 places is rounded on
+// those digits (a final 5 is a tie); any other value cannot be a tie and is rounded on its exact
+// binary expansion.
+double ReferenceRound(double value, int decimals, bool halfEven)
 {
-    char text[400];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr;
-    const std::string_view digits(text, static_cast<std::size_t>(end - text));
-    const auto point = digits.find('.');
-    return point == std::string_view::npos ? 0 : static_cast<int>(digits.size() - point - 1);
+    char text[800];
+    const double magnitude = std::fabs(value);
+    auto end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::fixed).ptr;
+    std::string digits(text, end);
+    auto point = digits.find('.');
+    if (point != std::string::npos && digits.size() - point - 1 > std::size_t(decimals) + 1) {
+        end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::fixed,
+                            decimals + 40)
+                  .ptr;
+        digits.assign(text, end);
+        point = digits.find('.');
+    }
+    std::string whole = digits.substr(0, point);
+    std::string fraction = point == std::string::npos ? "" : digits.substr(point + 1);
+    fraction.resize(std::max<std::size_t>(fraction.size(), std::size_t(decimals) + 1), '0');
+    std::string kept = whole + fraction.substr(0, std::size_t(decimals));
+    const char next = fraction[std::size_t(decimals)];
+    const bool beyond =
+        fraction.find_first_not_of('0', std::size_t(decimals) + 1) != std::string::npos;
+    const bool lastOdd = (kept.back() - '0') % 2 == 1;
+    if (next > '5' || (next == '5' && (beyond || !halfEven || lastOdd))) {
+        std::size_t i = kept.size();
+        while (i > 0 && kept[i - 1] == '9')
+            kept[--i] = '0';
+        if (i == 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[i - 1];
+    }
+    kept += "e-" + std::to_string(decimals);
+    double rounded = 0;
+    std::from_chars(kept.data(), kept.data() + kept.size(), rounded);
+    return std::signbit(value) && rounded != 0 ? -rounded : rounded;
 }
 
-// A million doubles: half of them any bit pattern (every magnitude from subnormal to the
-// largest), half the kind of amounts people type, short decimals full of exact ties.
+// A million doubles: any bit pattern (every magnitude from subnormal to the largest), doubles of
+// the magnitudes amounts have, and the short decimals people type, full of exact ties. Each is
+// formatted in some region and read back, and both roundings are checked against the oracle.
 TEST(NumberText, RoundTripOfEveryMagnitude)
 {
 #if defined(__SANITIZE_ADDRESS__)
@@ -308,30 +340,36 @@ TEST(NumberText, RoundTripOfEveryMagnitude)
     constexpr int kCount = 1'000'000;
 #endif
     const RegionalFormat formats[] = {EnUs(), DeDe(), FrFr(), DeCh(), HiIn(), SvSe()};
-    constexpr int kDecimals[] = {0, 2, 4, 1, 15};
+    constexpr int kDecimals[] = {0, 2, 4, 1, 15, 2, 3};
     std::mt19937_64 random(20240607);
     int failures = 0;
     for (int i = 0; i < kCount && failures < 10; ++i) {
         double value;
-        if (i % 2 == 0) {
+        switch (i % 3) {
+        case 0:
             value = std::bit_cast<double>(random());
             if (!std::isfinite(value))
                 continue;
-        } else {
-            const auto mantissa = static_cast<double>(random() % 1'000'000'000'000ULL);
-            value = mantissa / std::pow(10.0, static_cast<int>(random() % 8));
-            if (random() % 2)
-                value = -value;
+            break;
+        case 1:
+            value = std::ldexp(1.0 + static_cast<double>(random() >> 12) * 0x1p-52,
+                               static_cast<int>(random() % 80) - 30);
+            break;
+        default:
+            value = static_cast<double>(random() % 1'000'000'000'000ULL) /
+                std::pow(10.0, static_cast<int>(random() % 8));
+            break;
         }
+        if (random() % 2)
+            value = -value;
         const int decimals = kDecimals[i % std::size(kDecimals)];
-        const RegionalFormat& format = formats[(i / 5) % std::size(formats)];
+        const RegionalFormat& format = formats[(i / 7) % std::size(formats)];
         const double rounded = RoundHalfAway(value, decimals);
         bool ok = false;
         try {
             ok = ParseNumber(FormatFixed(value, decimals, format), format) == rounded &&
-                ShortestDecimals(rounded) <= decimals &&
-                std::fabs(rounded - value) <=
-                    0.5000001 * std::pow(10.0, -decimals) + std::fabs(value) * 1e-15;
+                rounded == ReferenceRound(value, decimals, false) &&
+                RoundHalfEven(value, decimals) == ReferenceRound(value, decimals, true);
         } catch (const Failure&) { }
         if (!ok) {
             ++failures;

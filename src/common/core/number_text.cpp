@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace vexmoor {
@@ -16,6 +17,15 @@ namespace vexmoor {
 namespace {
 
 constexpr int kMaxDecimals = 15;
+
+// Up to 19 digits fit a 64-bit whole number; up to 2^53 it is an exact double, and so is every
+// power of ten up to 10^22.
+constexpr int kExactDigits = 19;
+constexpr std::uint64_t kExactMantissa = std::uint64_t {1} << 53;
+constexpr long kExactPowers = 22;
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // A finite double as decimal digits: |value| = 0.d1 d2 ... dn x 10^pointPos, with no trailing
 // zero digit; count 0 means zero.
@@ -113,6 +123,81 @@ double ToDouble(const Decimal& d)
     return d.negative ? -value : value;
 }
 
+// The rounding of |value| to `decimals` decimals as a whole number of units of 10^-decimals,
+// without the shortest digits, for values small enough that value x 10^(decimals + 1) stays below
+// 2^50: there every rounding interval is narrower than a quarter of a unit, so
+// - if the shortest digits end within decimals + 1 places, they are the one whole number n with
+//   n / 10^(decimals + 1) == |value| (a tie is then a final 5, judged on those digits), and
+// - otherwise no tie point lies in the rounding interval, so the shortest digits and the double
+//   itself fall on the same side of every tie, and the double's exact product (with its rounding
+//   error from fma) decides.
+// Returns false where it does not apply.
+bool RoundedUnits(double magnitude, int decimals, Tie tie, std::uint64_t& units)
+{
+    constexpr double kLimit = 1125899906842624.0; // 2^50
+    const double scale = kPowersOfTen[decimals + 1];
+    const double scaled = magnitude * scale;
+    if (!(scaled < kLimit))
+        return false;
+    // Non-negative and below 2^50: adding a half and truncating is exact rounding to nearest
+    // (a scaled value ending in exactly .5 has no candidate either way).
+    const double candidate = static_cast<double>(static_cast<std::uint64_t>(scaled + 0.5));
+    if (candidate / scale == magnitude) {
+        const auto n = static_cast<std::uint64_t>(candidate);
+        const std::uint64_t kept = n / 10;
+        const std::uint64_t last = n % 10;
+        const bool up = last > 5 || (last == 5 && (tie == Tie::AwayFromZero || kept % 2 == 1));
+        units = kept + (up ? 1 : 0);
+        return true;
+    }
+    const double unit = kPowersOfTen[decimals];
+    const double product = magnitude * unit;
+    const double error = std::fma(magnitude, unit, -product); // exact: product + error
+    const double whole = static_cast<double>(static_cast<std::uint64_t>(product)); // floor
+    const double fraction = product - whole; // exact
+    const bool up = fraction > 0.5 || (fraction == 0.5 && error > 0);
+    units = static_cast<std::uint64_t>(whole) + (up ? 1 : 0);
+    return true;
+}
+
+// value rounded to `decimals` decimals, as decimal digits (filled in place: the struct is
+// copied on the hot path otherwise).
+void RoundedDecimal(double value, int decimals, Tie tie, Decimal& d)
+{
+    std::uint64_t units = 0;
+    if (!RoundedUnits(std::fabs(value), decimals, tie, units)) {
+        d = ShortestDecimal(value);
+        RoundDecimal(d, decimals, tie);
+        return;
+    }
+    d.negative = std::signbit(value);
+    d.count = 0;
+    d.pointPos = 0;
+    if (units == 0)
+        return;
+    d.count =
+        static_cast<int>(std::to_chars(d.digits, d.digits + sizeof d.digits, units).ptr - d.digits);
+    d.pointPos = d.count - decimals;
+    while (d.digits[d.count - 1] == '0')
+        --d.count;
+}
+
+// value rounded to `decimals` decimals, as the double nearest to the rounded decimal; never -0.
+double RoundedValue(double value, int decimals, Tie tie)
+{
+    std::uint64_t units = 0;
+    if (RoundedUnits(std::fabs(value), decimals, tie, units)) {
+        if (units == 0)
+            return 0.0;
+        // Both exact doubles: one correctly rounded division, as reading the digits would give.
+        const double rounded = static_cast<double>(units) / kPowersOfTen[decimals];
+        return std::signbit(value) ? -rounded : rounded;
+    }
+    Decimal d = ShortestDecimal(value);
+    RoundDecimal(d, decimals, tie);
+    return ToDouble(d);
+}
+
 int CheckedDecimals(int decimals)
 {
     if (decimals < 0 || decimals > kMaxDecimals)
@@ -135,11 +220,17 @@ int SecondaryGroupSize(const RegionalFormat& format)
     throw Failure(ErrorNumber::TypeMismatch);
 }
 
-bool ConsumePrefix(std::string_view& text, std::string_view prefix)
+// The first byte decides almost every call, so it is compared before the rest.
+inline bool ConsumePrefix(std::string_view& text, std::string_view prefix)
 {
-    if (prefix.empty() || text.substr(0, prefix.size()) != prefix)
+    const std::size_t size = prefix.size();
+    if (size == 0 || text.size() < size || text[0] != prefix[0])
         return false;
-    text.remove_prefix(prefix.size());
+    for (std::size_t i = 1; i < size; ++i) {
+        if (text[i] != prefix[i])
+            return false;
+    }
+    text.remove_prefix(size);
     return true;
 }
 
@@ -194,6 +285,40 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+constexpr long kExponentLimit = 1000000000; // beyond any text length, so saturating changes nothing
+
+// The plain text of a number being read: on the stack for anything a field normally holds, on
+// the heap for longer texts.
+class PlainText
+{
+public:
+    explicit PlainText(std::size_t capacity)
+    {
+        if (capacity > sizeof m_local) {
+            m_heap.resize(capacity);
+            m_end = m_heap.data();
+        }
+        m_begin = m_end;
+    }
+    PlainText(const PlainText&) = delete;
+    PlainText& operator=(const PlainText&) = delete;
+
+    void Push(char c) { *m_end++ = c; }
+    void PushExponent(long exponent)
+    {
+        *m_end++ = 'e';
+        m_end = std::to_chars(m_end, m_end + 12, exponent).ptr;
+    }
+    const char* Begin() const { return m_begin; }
+    const char* End() const { return m_end; }
+
+private:
+    char m_local[96];
+    std::string m_heap;
+    char* m_end = m_local;
+    char* m_begin = m_local;
+};
+
 } // namespace
 
 std::string FormatFixed(double value, int decimals, const RegionalFormat& format)
@@ -201,32 +326,48 @@ std::string FormatFixed(double value, int decimals, const RegionalFormat& format
     CheckedDecimals(decimals);
     if (!std::isfinite(value))
         throw Failure(ErrorNumber::Overflow);
-    Decimal d = ShortestDecimal(value);
-    RoundDecimal(d, decimals, Tie::AwayFromZero);
+    Decimal d;
+    RoundedDecimal(value, decimals, Tie::AwayFromZero, d);
+    if (d.count == 0)
+        d.pointPos = 0; // zero: one whole digit, no sign
 
-    std::string out;
-    out.reserve(static_cast<std::size_t>(std::max(d.pointPos, 1) * 2 + decimals + 8));
-    if (d.negative && d.count > 0)
-        out += format.minusSign;
-    if (d.count == 0 || d.pointPos <= 0) {
-        out += '0';
-    } else {
-        const bool grouped = Grouped(format);
-        const int primary = format.primaryGroupSize;
-        const int secondary = SecondaryGroupSize(format);
-        for (int i = 0; i < d.pointPos; ++i) {
-            out += i < d.count ? d.digits[i] : '0';
-            const int after = d.pointPos - 1 - i; // whole digits still to come
-            if (grouped && after > 0 &&
-                (after == primary || (after > primary && (after - primary) % secondary == 0)))
-                out += format.groupSeparator;
+    // The exact length first, so the text is written in place with no reallocation.
+    const int wholeDigits = std::max(d.pointPos, 1);
+    const bool grouped = Grouped(format);
+    const int primary = format.primaryGroupSize;
+    const int secondary = SecondaryGroupSize(format);
+    const int separators =
+        grouped && wholeDigits > primary ? 1 + (wholeDigits - primary - 1) / secondary : 0;
+    const bool minus = d.negative && d.count > 0;
+    const std::size_t length = (minus ? format.minusSign.size() : 0) +
+        static_cast<std::size_t>(wholeDigits) +
+        static_cast<std::size_t>(separators) * format.groupSeparator.size() +
+        (decimals > 0 ? format.decimalSeparator.size() + static_cast<std::size_t>(decimals) : 0);
+    std::string out(length, '0');
+
+    char* p = out.data();
+    auto put = [&p](const std::string& piece) {
+        std::memcpy(p, piece.data(), piece.size());
+        p += piece.size();
+    };
+    if (minus)
+        put(format.minusSign);
+    // Whole digits, left to right; the first group is whatever the primary and secondary groups
+    // leave over.
+    int untilSeparator = separators > 0 ? (wholeDigits - primary - 1) % secondary + 1 : wholeDigits;
+    for (int i = 0; i < wholeDigits; ++i) {
+        if (untilSeparator == 0) {
+            put(format.groupSeparator);
+            untilSeparator = i + primary == wholeDigits ? primary : secondary;
         }
+        *p++ = i < d.count && d.pointPos > 0 ? d.digits[i] : '0';
+        --untilSeparator;
     }
     if (decimals > 0) {
-        out += format.decimalSeparator;
+        put(format.decimalSeparator);
         for (int j = 0; j < decimals; ++j) {
             const int index = d.pointPos + j;
-            out += d.count > 0 && index >= 0 && index < d.count ? d.digits[index] : '0';
+            *p++ = index >= 0 && index < d.count ? d.digits[index] : '0';
         }
     }
     return out;
@@ -237,9 +378,7 @@ double RoundHalfEven(double value, int decimals)
     CheckedDecimals(decimals);
     if (!std::isfinite(value))
         return value;
-    Decimal d = ShortestDecimal(value);
-    RoundDecimal(d, decimals, Tie::ToEven);
-    return ToDouble(d);
+    return RoundedValue(value, decimals, Tie::ToEven);
 }
 
 double RoundHalfAway(double value, int decimals)
@@ -247,9 +386,7 @@ double RoundHalfAway(double value, int decimals)
     CheckedDecimals(decimals);
     if (!std::isfinite(value))
         return value;
-    Decimal d = ShortestDecimal(value);
-    RoundDecimal(d, decimals, Tie::AwayFromZero);
-    return ToDouble(d);
+    return RoundedValue(value, decimals, Tie::AwayFromZero);
 }
 
 double ParseNumber(std::string_view text, const RegionalFormat& format)
@@ -262,12 +399,26 @@ double ParseNumber(std::string_view text, const RegionalFormat& format)
     else
         ConsumePrefix(rest, "+");
 
-    // The digits in plain form for std::from_chars: whole digits, '.', fraction digits, exponent.
-    std::string plain;
-    plain.reserve(rest.size() + 8);
+    // The number in plain form for std::from_chars (whole digits, '.', fraction digits,
+    // exponent) and, while it fits, its digits as a whole number for the exact fast path.
+    PlainText plain(rest.size() + 24);
+    std::uint64_t mantissa = 0;
+    int mantissaDigits = 0; // significant digits in mantissa
+    bool mantissaExact = true;
+    long fractionDigits = 0;
     int digitCount = 0;
-    int magnitude = 0; // position of the first significant digit; 1 for 1 to 9.99..
-    bool significant = false;
+    long magnitude = 0; // position of the first significant digit; 1 for 1 to 9.99..
+    auto addDigit = [&](char c) {
+        plain.Push(c);
+        ++digitCount;
+        if (mantissaDigits < kExactDigits) {
+            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+            if (mantissa != 0)
+                ++mantissaDigits;
+        } else {
+            mantissaExact = false;
+        }
+    };
 
     // Whole part; group separators only between digits and only where the region puts them.
     const bool grouped = Grouped(format);
@@ -278,12 +429,9 @@ double ParseNumber(std::string_view text, const RegionalFormat& format)
     while (!rest.empty()) {
         const char c = rest.front();
         if (IsDigit(c)) {
-            plain += c;
-            ++digitCount;
+            addDigit(c);
             ++groupLength;
-            if (c != '0')
-                significant = true;
-            if (significant)
+            if (mantissa != 0 || !mantissaExact)
                 ++magnitude;
             rest.remove_prefix(1);
             continue;
@@ -297,23 +445,18 @@ double ParseNumber(std::string_view text, const RegionalFormat& format)
             NotANumber();
         ++separators;
         groupLength = 0;
-        continue;
     }
     if (separators > 0 && groupLength != primary)
         NotANumber();
     // Fraction part; when the whole part ended at anything but the decimal separator, no digit
     // follows here and the text is rejected below.
-    plain += '.';
+    plain.Push('.');
     while (!rest.empty() && IsDigit(rest.front())) {
         const char c = rest.front();
-        plain += c;
-        ++digitCount;
-        if (!significant) {
-            if (c != '0')
-                significant = true;
-            else
-                --magnitude;
-        }
+        if (mantissa == 0 && mantissaExact && c == '0')
+            --magnitude;
+        addDigit(c);
+        ++fractionDigits;
         rest.remove_prefix(1);
     }
     if (digitCount == 0)
@@ -333,31 +476,40 @@ double ParseNumber(std::string_view text, const RegionalFormat& format)
             NotANumber();
         while (!rest.empty() && IsDigit(rest.front())) {
             // Saturates far beyond the double range, so a long exponent cannot overflow here.
-            if (exponent < 100000)
+            if (exponent < kExponentLimit)
                 exponent = exponent * 10 + (rest.front() - '0');
             rest.remove_prefix(1);
         }
         if (negativeExponent)
             exponent = -exponent;
-        plain += 'e';
-        plain += std::to_string(exponent);
+        plain.PushExponent(exponent);
     }
     if (!rest.empty())
         NotANumber();
-    if (!significant)
+    if (mantissa == 0 && mantissaExact)
         return 0.0;
 
     double value = 0;
-    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        if (magnitude + exponent > 0)
+    const long decimalExponent = exponent - fractionDigits;
+    if (mantissaExact && mantissa <= kExactMantissa && decimalExponent >= -kExactPowers &&
+        decimalExponent <= kExactPowers) {
+        // Both operands are exact doubles, so one correctly rounded operation gives the double
+        // nearest to the text, the same one std::from_chars would give.
+        const auto m = static_cast<double>(mantissa);
+        value = decimalExponent < 0 ? m / kPowersOfTen[-decimalExponent]
+                                    : m * kPowersOfTen[decimalExponent];
+    } else {
+        const auto result = std::from_chars(plain.Begin(), plain.End(), value);
+        if (result.ec == std::errc::result_out_of_range) {
+            if (magnitude + exponent > 0)
+                throw Failure(ErrorNumber::Overflow);
+            return 0.0; // too small to tell from zero
+        }
+        if (result.ec != std::errc() || result.ptr != plain.End())
+            NotANumber();
+        if (std::isinf(value))
             throw Failure(ErrorNumber::Overflow);
-        return 0.0; // too small to tell from zero
     }
-    if (result.ec != std::errc() || result.ptr != plain.data() + plain.size())
-        NotANumber();
-    if (std::isinf(value))
-        throw Failure(ErrorNumber::Overflow);
     return negative ? -value : value;
 }
 
