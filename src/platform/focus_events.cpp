@@ -2,8 +2,10 @@
 //
 // Qt moves the focus for a mouse press before any event filter of the pressed widget runs, so
 // presses are caught where they enter the window (its QWindow) and the widget that would take
-// the focus is worked out the way Qt does it. Tab, Shift+Tab and access keys are caught on their
-// way to the widget, before Qt acts on them.
+// the focus is worked out the way Qt does it. A press handed straight to a widget (as QTest does
+// unless told to go through the window) is caught by the FocusAboutToChange that Qt sends just
+// before it moves the focus; a cancel there puts the focus back quietly and swallows the press.
+// Tab, Shift+Tab and access keys are caught on their way to the widget, before Qt acts on them.
 #include "platform/focus_events.h"
 
 #include <QAbstractButton>
@@ -14,6 +16,7 @@
 #include <QScopedValueRollback>
 #include <QShortcutEvent>
 #include <QTabBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -109,6 +112,7 @@ bool FocusEvents::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
     case QEvent::Wheel:
+    case QEvent::FocusAboutToChange:
         break;
     default:
         return false;
@@ -136,9 +140,60 @@ bool FocusEvents::eventFilter(QObject* watched, QEvent* event)
         return KeyEvent(widget, static_cast<QKeyEvent*>(event));
     case QEvent::Shortcut:
         return ShortcutEvent(widget, static_cast<QShortcutEvent*>(event));
+    case QEvent::FocusAboutToChange:
+        MouseFocusAboutToChange(static_cast<QFocusEvent*>(event));
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        return WidgetPressEvent();
+    case QEvent::MouseButtonRelease:
+        if (m_swallowRelease) {
+            m_swallowRelease = false;
+            return true;
+        }
+        return false;
     default:
         return false;
     }
+}
+
+void FocusEvents::MouseFocusAboutToChange(QFocusEvent* event)
+{
+    // Qt is about to give the focus to the widget under a press that did not come in through the
+    // window; a press that did has been dealt with already.
+    if (event->reason() != Qt::MouseFocusReason || m_pressSeen || m_validating ||
+        QGuiApplication::mouseButtons() == Qt::NoButton)
+        return;
+    QPointer<QWidget> from = m_window->focusWidget();
+    if (from == nullptr || RunValidate(nullptr))
+        return;
+    m_undoFocus = from;
+    // Should the press not arrive after all, the focus still goes back before anything else.
+    QTimer::singleShot(0, this, [this] {
+        if (m_undoFocus != nullptr)
+            UndoFocus();
+    });
+}
+
+void FocusEvents::UndoFocus()
+{
+    const QPointer<QWidget> back = m_undoFocus;
+    back->setFocus(Qt::OtherFocusReason);
+    m_undoFocus = nullptr;
+    m_lastFocus = back;
+}
+
+bool FocusEvents::WidgetPressEvent()
+{
+    m_pressSeen = false;
+    if (m_undoFocus == nullptr)
+        return false;
+    // The press has already moved the focus, but the control left cancelled: the focus goes back
+    // and the press (and its release) never reach the widget. LostFocus and GotFocus stay silent.
+    UndoFocus();
+    m_swallowRelease = true;
+    return true;
 }
 
 bool FocusEvents::WindowInputEvent(QEvent* event)
@@ -162,6 +217,7 @@ bool FocusEvents::WindowInputEvent(QEvent* event)
         return false;
     }
     m_swallowRelease = false;
+    m_pressSeen = false;
     // While a popup (a drop-down list) is open, the press closes it; Qt handles that.
     if (m_validating || QApplication::activePopupWidget() != nullptr)
         return false;
@@ -170,8 +226,10 @@ bool FocusEvents::WindowInputEvent(QEvent* event)
     const QPoint pos = wheel ? static_cast<QWheelEvent*>(event)->position().toPoint()
                              : static_cast<QMouseEvent*>(event)->position().toPoint();
     QWidget* target = FocusTargetAt(m_window, pos, wheel ? Qt::WheelFocus : Qt::ClickFocus);
-    if (target == nullptr || RunValidate(target))
+    if (target == nullptr || RunValidate(target)) {
+        m_pressSeen = true;
         return false;
+    }
     // Cancelled: the press never reaches the widget, and neither does its release.
     m_swallowRelease = !wheel;
     return true;
@@ -246,9 +304,23 @@ bool FocusEvents::RunValidate(QWidget* target)
     if (it == m_handlers.constEnd() || !it->validate)
         return true;
     const std::function<void(bool&)> validate = it->validate;
-    const QScopedValueRollback<bool> guard(m_validating, true);
+    const bool wasActive = m_window->isActiveWindow();
     bool cancel = false;
-    validate(cancel);
+    {
+        const QScopedValueRollback<bool> guard(m_validating, true);
+        validate(cancel);
+    }
+    // A message box shown by the handler took the activation away. Take it back at once, so
+    // that the focus move that follows (and a pressed button's Click) happens in an active
+    // window, in order, rather than whenever the window manager gets round to it.
+    if (wasActive && !m_window->isActiveWindow() && QApplication::activeModalWidget() == nullptr &&
+        QApplication::activePopupWidget() == nullptr) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        QApplication::setActiveWindow(m_window);
+#else
+        m_window->activateWindow();
+#endif
+    }
     return !cancel;
 }
 
@@ -256,6 +328,8 @@ void FocusEvents::OnFocusChanged()
 {
     // Only the window's own focus widget counts: the application's focus may go to a message
     // box or a drop-down popup for a while and come back without the window's focus moving.
+    if (m_undoFocus != nullptr)
+        return;
     QWidget* now = QApplication::focusWidget();
     if (now == nullptr || now->window() != m_window)
         return;

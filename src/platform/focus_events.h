@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <functional>
 
+class QFocusEvent;
 class QKeyEvent;
 class QShortcutEvent;
 class QWidget;
@@ -49,6 +50,10 @@ private:
     bool WindowInputEvent(QEvent* event);
     bool KeyEvent(QWidget* receiver, QKeyEvent* event);
     bool ShortcutEvent(QWidget* receiver, QShortcutEvent* event);
+    // A press delivered straight to a widget (not through the window) moves the focus first.
+    void MouseFocusAboutToChange(QFocusEvent* event);
+    bool WidgetPressEvent();
+    void UndoFocus();
     // Runs the Validate of the window's focus widget when the focus is about to go to `target`
     // (nullptr: somewhere else); returns false when the handler cancelled the move.
     bool RunValidate(QWidget* target);
@@ -60,6 +65,8 @@ private:
     QPointer<QWidget> m_lastFocus;
     bool m_validating = false;
     bool m_swallowRelease = false;
+    bool m_pressSeen = false; // the press on its way to a widget was checked at the window
+    QPointer<QWidget> m_undoFocus; // where the focus goes back to after a cancelled press
     // The key event last previewed, to tell it apart when it bubbles up to a parent.
     const QEvent* m_lastKey = nullptr;
     int m_lastKeyType = 0;

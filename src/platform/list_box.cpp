@@ -64,6 +64,7 @@ public:
     {
         beginResetModel();
         m_lines.clear();
+        m_shown = 0;
         m_longest = -1;
         m_widthDirty = true;
         endResetModel();
@@ -76,9 +77,29 @@ public:
             m_longest = row;
             m_widthDirty = true;
         }
-        beginInsertRows(QModelIndex(), row, row);
         m_lines.append(line);
+        if (!m_flushPending) {
+            m_flushPending = true;
+            QMetaObject::invokeMethod(this, &ListBoxModel::Flush, Qt::QueuedConnection);
+        }
+    }
+
+    // Tells the view of the lines appended since it last heard.
+    void Flush()
+    {
+        m_flushPending = false;
+        const int count = static_cast<int>(m_lines.size());
+        if (count <= m_shown)
+            return;
+        const bool wider = m_widthDirty && m_shown > 0;
+        beginInsertRows(QModelIndex(), m_shown, count - 1);
+        m_shown = count;
         endInsertRows();
+        // The view keeps the uniform row size it measured until it lays the rows out afresh.
+        if (wider) {
+            Q_EMIT layoutAboutToBeChanged();
+            Q_EMIT layoutChanged();
+        }
     }
 
     const QStringList& Lines() const { return m_lines; }
@@ -113,6 +134,8 @@ private:
     }
 
     QStringList m_lines;
+    int m_shown = 0; // the rows the view knows of
+    bool m_flushPending = false;
     int m_longest = -1; // the row of the first line with the most characters
     int m_extent = 0;
     QFont m_font;
@@ -195,6 +218,11 @@ void ListBox::Clear()
     m_model->Clear();
 }
 
+void ListBox::Flush()
+{
+    m_model->Flush();
+}
+
 void ListBox::Append(const QString& line)
 {
     m_model->Append(line);
@@ -202,7 +230,7 @@ void ListBox::Append(const QString& line)
 
 int ListBox::Count() const
 {
-    return m_model->rowCount();
+    return static_cast<int>(m_model->Lines().size());
 }
 
 QString ListBox::Line(int row) const

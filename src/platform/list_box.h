@@ -1,8 +1,10 @@
 // A list box of text lines, one row per line, for the analysis table and the loan schedule.
 // Lines are appended one by one as they are made; a list of tens of thousands of lines fills and
-// paints in a few milliseconds (a list model with uniform row sizes). The horizontal extent is
-// the scrollable width in pixels: lines wider than the view scroll sideways, and a line wider
-// than the extent is never cut off (the extent is the least scrollable width).
+// paints in a few milliseconds (a list model with uniform row sizes, told of new rows in one batch
+// when the event loop next runs, so always before the list is painted). Count, Line and Lines
+// include every line at once; the view's model catches up at that batch, or at Flush. The
+// horizontal extent is the scrollable width in pixels: lines wider than the view scroll sideways,
+// and a line wider than the extent is never cut off (the extent is the least scrollable width).
 #pragma once
 
 #include <QObject>
@@ -24,6 +26,8 @@ public:
 
     void Clear();
     void Append(const QString& line);
+    // Hands the lines appended so far to the view now rather than when the event loop next runs.
+    void Flush();
     int Count() const;
     QString Line(int row) const;
     QStringList Lines() const;

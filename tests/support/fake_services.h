@@ -1,0 +1,60 @@
+// Desktop services for window tests: message boxes, beeps and opened addresses are recorded and
+// never block; the executable's folder and base name and the date-time text are fixed values a
+// test can set (the folder typically a QTemporaryDir's path).
+#pragma once
+
+#include "platform/services.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace vexmoor::test {
+
+class FakeServices : public platform::Services
+{
+public:
+    struct Message
+    {
+        QString text;
+        QString title;
+    };
+
+    std::vector<Message> messages;
+    int beeps = 0;
+    QStringList openedUrls;
+    QString folder;
+    QString baseName = QStringLiteral("vexmoor");
+    QString dateTimeText = QStringLiteral("12/6/2026 3:04:05 PM");
+    // Runs while the "message box" is up, for a test that needs to act at that moment.
+    std::function<void(const Message&)> onMessage;
+
+    void ShowMessage(const QString& text, const QString& title) override;
+    void Beep() override;
+    void OpenUrl(const QString& address) override;
+    QString ExecutableFolder() override;
+    QString ExecutableBaseName() override;
+    QString LocalDateTimeText() override;
+
+    // The texts of the messages shown so far, in order.
+    QStringList MessageTexts() const;
+    // The path the error log gets with this folder and base name.
+    QString LogPath() const;
+};
+
+// Puts `services` in place for its lifetime and then restores the services that were in use.
+class ScopedServices
+{
+public:
+    explicit ScopedServices(platform::Services& services);
+    ~ScopedServices();
+    ScopedServices(const ScopedServices&) = delete;
+    ScopedServices& operator=(const ScopedServices&) = delete;
+
+private:
+    platform::Services* m_previous;
+};
+
+} // namespace vexmoor::test
