@@ -335,7 +335,7 @@ double ReferenceRound(double value, int decimals, bool halfEven)
 TEST(NumberText, RoundTripOfEveryMagnitude)
 {
 #if defined(__SANITIZE_ADDRESS__)
-    constexpr int kCount = 100'000;
+    constexpr int kCount = 50'000;
 #else
     constexpr int kCount = 1'000'000;
 #endif
