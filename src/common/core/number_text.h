@@ -32,15 +32,16 @@ std::string FormatFixed(double value, int decimals, const RegionalFormat& format
 
 // value rounded to `decimals` decimals (0 for a whole number), an exact half going to the even
 // neighbour, judged on the shortest decimal text as above (0.35 -> 0.4, 2.5 -> 2, -2.5 -> -2).
-// Non-finite values are returned unchanged.
+// Non-finite values are returned unchanged; a result of zero is +0, never -0.
 double RoundHalfEven(double value, int decimals = 0);
 
 // value rounded to `decimals` decimals with an exact half going away from zero, judged on the
-// shortest decimal text; exactly the value that FormatFixed writes.
+// shortest decimal text; exactly the value that ParseNumber reads back from what FormatFixed
+// writes, so callers need not format and read back to get the shown figure.
 double RoundHalfAway(double value, int decimals);
 
 // A regional number text read as a double: blanks around it ignored, an optional leading sign
-// ("-", "+" or the region's minus sign), group separators between digits of the whole part,
+// ("-", "+", U+2212 or the region's minus sign), group separators between digits of the whole part,
 // the region's decimal separator, digits after it. Throws Failure(TypeMismatch) for a text that
 // is not a number and Failure(Overflow) for a number beyond the double range.
 // Group separators must stand where the region puts them (1,234,567 or 12,34,567, never 1,2345),
