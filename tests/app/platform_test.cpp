@@ -225,6 +225,7 @@ enum class Gesture {
     ClickSelector,
     ClickButton,
     ClickTab,
+    WheelSelector,
     ButtonAccessKey,
     LabelAccessKey,
     TabAccessKey,
@@ -267,6 +268,15 @@ void Perform(TestWindow& w, Gesture gesture, Route route)
     case Gesture::ClickTab:
         Click(w, w.strip->Bar(), route, w.strip->Bar()->tabRect(1).center());
         break;
+    case Gesture::WheelSelector: {
+        // As the window system delivers it: to the window, spontaneous.
+        const QPointF pos = w.cboKind->mapTo(&w.window, w.cboKind->rect().center());
+        QWheelEvent wheel(pos, w.window.mapToGlobal(pos), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        qApp->notify(w.window.windowHandle(), &wheel);
+        break;
+    }
     case Gesture::ButtonAccessKey:
         QTest::keyClick(w.txtA0, Qt::Key_G, Qt::AltModifier);
         break;
@@ -344,6 +354,7 @@ void PlatformTest::focusGestures_data()
         {"click selector", Gesture::ClickSelector, "cboKind"},
         {"click button", Gesture::ClickButton, "cmdGo", "cmdGo.Click"},
         {"click tab", Gesture::ClickTab, "tabOptions", "tabOptions.Click 2"},
+        {"wheel on selector", Gesture::WheelSelector, "cboKind", "cboKind.Click Month"},
         // Access keys
         {"button key", Gesture::ButtonAccessKey, "cmdGo", "cmdGo.Click"},
         {"label key", Gesture::LabelAccessKey, "cboKind"},
@@ -379,7 +390,7 @@ void PlatformTest::focusGestures()
     w.cancel = cancel;
     QVERIFY(w.Start(w.txtA0));
     Perform(w, gesture, route);
-    QCOMPARE(w.log, expected);
+    QCOMPARE(w.log.join(QLatin1Char(',')), expected.join(QLatin1Char(',')));
     QCOMPARE(w.window.focusWidget()->objectName(), focusAfter);
     QCOMPARE(QApplication::focusWidget(), w.window.focusWidget());
     if (cancel) {
@@ -471,6 +482,7 @@ void PlatformTest::validateAtLastControlIsSkippedWhenTabCannotMove()
     platform::FocusEvents focus(&window);
     focus.Attach(field, {[&](bool&) { log << "Validate"; }, {}, {}});
     window.show();
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Tab);
@@ -829,6 +841,7 @@ void PlatformTest::listBoxKeyboard()
     for (int i = 0; i < 200; ++i)
         list.Append(QString(80, QLatin1Char('a' + i % 26)));
     window.show();
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Tab);
