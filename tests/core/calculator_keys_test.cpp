@@ -27,8 +27,7 @@ const KeyCodeRow kKeyCodes[] = {
     // The keypad types digits whatever Shift says.
     {"ShiftKeypadDigit", 104, kShiftMask, "8"},
     {"Backspace", 8, 0, "Backspace"}, {"Delete", 46, 0, "CE"}, {"Escape", 27, 0, "C"},
-    {"Enter", 13, 0, "="}, {"KeypadPoint", 110, 0, "."}, {"KeypadPlus", 107, 0, "+"},
-    {"KeypadMinus", 109, 0, "-"}, {"KeypadTimes", 106, 0, "*"}, {"KeypadDivide", 111, 0, "/"},
+    {"Enter", 13, 0, "="}, {"KeypadPoint", 110, 0, "."}, {"KeypadDivide", 111, 0, "/"},
     {"Tab", 9, 0, nullptr}, {"Space", 32, 0, nullptr}, {"LetterS", 83, 0, nullptr},
     {"KeypadSeparator", 108, 0, nullptr},
 };
@@ -41,12 +40,11 @@ struct CharacterRow
 };
 
 const CharacterRow kCharacters[] = {
-    {"UpperS", 'S', "sqrt"}, {"LowerS", 's', "sqrt"}, {"UpperP", 'P', "%"}, {"LowerP", 'p', "%"},
-    {"UpperR", 'R', "1/x"}, {"LowerR", 'r', "1/x"}, {"UpperX", 'X', "1/x"}, {"LowerX", 'x', "1/x"},
-    {"Equals", '=', "="}, {"Slash", '/', "/"}, {"Star", '*', "*"}, {"Percent", '%', "%"},
-    {"Point", '.', "."}, {"Minus", '-', "-"}, {"Plus", '+', "+"},
-    // Digits come by key code only; other characters do nothing.
-    {"Digit", '5', nullptr}, {"Comma", ',', nullptr}, {"LetterC", 'c', nullptr},
+    {"UpperS", 'S', "sqrt"}, {"LowerP", 'p', "%"}, {"UpperR", 'R', "1/x"}, {"LowerX", 'x', "1/x"},
+    {"Equals", '=', "="}, {"Star", '*', "*"}, {"Percent", '%', "%"}, {"Point", '.', "."},
+    // Digits, for layouts that type them with Shift; other characters do nothing.
+    {"Digit", '5', "5"}, {"DigitZero", '0', "0"}, {"Comma", ',', nullptr},
+    {"LetterC", 'c', nullptr},
     {"Return", '\r', nullptr}, {"Space", ' ', nullptr}, {"NonAscii", 0x00B7, nullptr},
 };
 // clang-format on

@@ -53,6 +53,8 @@ int CalculatorKeyForKeyCode(int keyCode, int shift)
 
 int CalculatorKeyForCharacter(int charCode)
 {
+    if (charCode >= '0' && charCode <= '9')
+        return kDigitKeys[static_cast<std::size_t>(charCode - '0')];
     switch (charCode) {
     case 'S':
     case 's':

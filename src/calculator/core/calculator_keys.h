@@ -49,7 +49,10 @@ inline constexpr int kAltMask = 4;
 // own key, so the digit must not go in first.
 int CalculatorKeyForKeyCode(int keyCode, int shift);
 
-// The pad index a typed character presses, or -1 (digits come by key code, not here).
+// The pad index a typed character presses, or -1. Digits are mapped too: a digit typed with
+// Shift (layouts such as French AZERTY put the digits there) is passed over by the key code and
+// then presses its key as a character. The window lets one physical key act only once, by key
+// code or else by character, so nothing is pressed twice.
 int CalculatorKeyForCharacter(int charCode);
 
 } // namespace vexmoor

@@ -86,8 +86,11 @@ public:
     // ---- keyboard (shell/ui/keyboard.cpp) -----------------------------------------------------
     // Sees every key before the focused control; returns true to swallow it.
     bool PreviewKey(QKeyEvent* event);
-    void Form_KeyDown(int keyCode, int shift);
-    void Form_KeyPress(int charCode);
+    // Key-down by platform key code and shift bits (1 Shift, 2 Ctrl, 4 Alt), and key-press by
+    // character. Each returns true when it acted on the key (cycled the pages or pressed a
+    // calculator key): one physical key press then acts once only and goes no further.
+    bool Form_KeyDown(int keyCode, int shift);
+    bool Form_KeyPress(int charCode);
 
     // ---- calculator (calculator/ui) -----------------------------------------------------------
     void cmdCalc_Click(std::int16_t index);

@@ -1,15 +1,148 @@
-// The window's key preview: page cycling with Ctrl+Tab and the calculator's keys.
+// The window's key preview: Ctrl+Tab through the pages and sub-pages, and the keys that work
+// the calculator while its page is shown.
+//
+// Qt reports the symbol a key produced (Shift+8 on a US keyboard arrives as Key_Asterisk), and
+// the window's handlers speak in platform key codes and characters, so the preview translates:
+// digits of the main row 48-57, of the keypad 96-105, the keypad's operators and point 106-111,
+// and the editing keys. One physical key acts once: when the key-down presses a calculator key
+// (or cycles the pages), the key-press is not run for the same key and the key is swallowed.
+// Otherwise a focused pad key would also take Enter or Space as a click of its own, and the
+// keypad's operators and point would be pressed by their code and again by their character.
 #include "shell/ui/frm_vexmoor.h"
+
+#include "calculator/core/calculator_keys.h"
+#include "errors/ui/guard.h"
+#include "platform/tab_strip.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
 
 namespace vexmoor {
 
-bool frmVexmoor::PreviewKey(QKeyEvent*)
+namespace {
+
+int ShiftBits(const QKeyEvent& event)
 {
-    return false;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    int shift = 0;
+    // Qt reports Shift+Tab as Backtab, sometimes without the Shift modifier.
+    if ((modifiers & Qt::ShiftModifier) != 0 || event.key() == Qt::Key_Backtab)
+        shift |= kShiftMask;
+    if ((modifiers & Qt::ControlModifier) != 0)
+        shift |= kCtrlMask;
+    if ((modifiers & Qt::AltModifier) != 0)
+        shift |= kAltMask;
+    return shift;
 }
 
-void frmVexmoor::Form_KeyDown(int, int) { }
+// The platform key code for a Qt key event, or 0 for a key that the window does not act on.
+int PlatformKeyCode(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const bool keypad = (event.modifiers() & Qt::KeypadModifier) != 0;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return (keypad ? keycode::kKeypad0 : keycode::kDigit0) + (key - Qt::Key_0);
+    if (keypad) {
+        switch (key) {
+        case Qt::Key_Asterisk:
+            return keycode::kKeypadMultiply;
+        case Qt::Key_Plus:
+            return keycode::kKeypadAdd;
+        case Qt::Key_Minus:
+            return keycode::kKeypadSubtract;
+        // The keypad's point is a comma on some layouts (German, for one); it is still the
+        // calculator's point.
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
+            return keycode::kKeypadDecimal;
+        case Qt::Key_Slash:
+            return keycode::kKeypadDivide;
+        default:
+            break;
+        }
+    }
+    switch (key) {
+    case Qt::Key_Backspace:
+        return keycode::kBackspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return keycode::kTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return keycode::kEnter;
+    case Qt::Key_Escape:
+        return keycode::kEscape;
+    case Qt::Key_Delete:
+        return keycode::kDelete;
+    default:
+        return 0;
+    }
+}
 
-void frmVexmoor::Form_KeyPress(int) { }
+// From the last tab to the first, else to the next one; selecting runs the strip's page switch.
+void CycleTabs(platform::TabStrip& strip)
+{
+    const int selected = strip.Selected();
+    strip.Select(selected == strip.Count() ? 1 : selected + 1);
+}
+
+} // namespace
+
+bool frmVexmoor::PreviewKey(QKeyEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int keyCode = PlatformKeyCode(*event);
+    if (keyCode != 0 && Form_KeyDown(keyCode, ShiftBits(*event)))
+        return true;
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false;
+    return Form_KeyPress(static_cast<int>(text.at(0).unicode()));
+}
+
+bool frmVexmoor::Form_KeyDown(int keyCode, int shift)
+{
+    bool acted = false;
+    Guarded("KeyDown", GuardVariant::Plain, [&] {
+        const bool ctrlTab = keyCode == keycode::kTab && shift == kCtrlMask;
+        if (ctrlTab) {
+            acted = true;
+            // The main page switch runs inside Select, so the page flags below are the new ones.
+            CycleTabs(*tabOptions);
+        }
+        if (calculatorPageActive) {
+            const int index = CalculatorKeyForKeyCode(keyCode, shift);
+            if (index < 0)
+                return;
+            acted = true;
+            const auto keyIndex = static_cast<std::int16_t>(index);
+            cmdCalc[keyIndex]->setFocus(Qt::OtherFocusReason);
+            cmdCalc_Click(keyIndex);
+        } else if (breakEvenPageActive && ctrlTab) {
+            CycleTabs(*tabOptions1);
+        } else if (loanPageActive && ctrlTab) {
+            CycleTabs(*tabOptions2);
+        }
+    });
+    return acted;
+}
+
+bool frmVexmoor::Form_KeyPress(int charCode)
+{
+    bool acted = false;
+    Guarded("KeyPress", GuardVariant::Plain, [&] {
+        if (!calculatorPageActive)
+            return;
+        const int index = CalculatorKeyForCharacter(charCode);
+        if (index < 0)
+            return;
+        acted = true;
+        const auto keyIndex = static_cast<std::int16_t>(index);
+        cmdCalc[keyIndex]->setFocus(Qt::OtherFocusReason);
+        cmdCalc_Click(keyIndex);
+    });
+    return acted;
+}
 
 } // namespace vexmoor
