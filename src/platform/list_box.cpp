@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace vexmoor::platform {
 
@@ -58,6 +59,10 @@ public:
         m_margin = margin;
         m_rowHeight = rowHeight;
         m_widthDirty = true;
+        if (m_shown > 0) {
+            Q_EMIT layoutAboutToBeChanged();
+            Q_EMIT layoutChanged();
+        }
     }
 
     void Clear()
@@ -148,17 +153,21 @@ private:
 
 namespace {
 
-// Left and Right scroll the lines sideways: the rows have no columns to move between.
-class SidewaysKeys final : public QObject
+// Left and Right scroll the lines sideways: the rows have no columns to move between. A new font
+// for the view means new row metrics.
+class ViewEvents final : public QObject
 {
 public:
-    explicit SidewaysKeys(QListView* view)
-        : QObject(view)
+    ViewEvents(QListView* view, std::function<void()> fontChanged, QObject* owner)
+        : QObject(owner)
         , m_view(view)
+        , m_fontChanged(std::move(fontChanged))
     { }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (watched == m_view && event->type() == QEvent::FontChange)
+            m_fontChanged();
         if (watched == m_view && event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
@@ -175,6 +184,7 @@ public:
 
 private:
     QListView* m_view;
+    std::function<void()> m_fontChanged;
 };
 
 } // namespace
@@ -195,22 +205,27 @@ ListBox::ListBox(QListView* view)
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_view->setFocusPolicy(Qt::StrongFocus);
-    m_view->installEventFilter(new SidewaysKeys(m_view));
+    m_view->installEventFilter(new ViewEvents(
+        m_view, [this] { UpdateMetrics(); }, this));
+    UpdateMetrics();
+    m_view->setModel(m_model);
+}
 
+void ListBox::UpdateMetrics()
+{
     // The delegate's own size for a one-character row gives the row height and the text margins
     // that the width of the longest line must add.
+    const QFont font = m_view->font();
     QStringListModel sample(QStringList {QStringLiteral("0")});
     QStyleOptionViewItem option;
     option.initFrom(m_view);
-    option.font = fixed;
-    option.fontMetrics = QFontMetrics(fixed);
+    option.font = font;
+    option.fontMetrics = QFontMetrics(font);
     option.features = QStyleOptionViewItem::HasDisplay;
     QStyledItemDelegate delegate;
     const QSize one = delegate.sizeHint(option, sample.index(0));
-    const int advance = QFontMetrics(fixed).horizontalAdvance(QLatin1Char('0'));
-    m_model->SetMetrics(fixed, std::max(0, one.width() - advance) + 2, one.height());
-
-    m_view->setModel(m_model);
+    const int advance = QFontMetrics(font).horizontalAdvance(QLatin1Char('0'));
+    m_model->SetMetrics(font, std::max(0, one.width() - advance) + 2, one.height());
 }
 
 void ListBox::Clear()

@@ -37,6 +37,8 @@ public:
     QListView* View() const { return m_view; }
 
 private:
+    void UpdateMetrics();
+
     QListView* m_view;
     ListBoxModel* m_model;
 };

@@ -72,8 +72,20 @@ void TabStrip::SetClickHandler(std::function<void()> handler)
 
 bool TabStrip::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_bar && event->type() == QEvent::Wheel)
-        return true;
+    if (watched == m_bar) {
+        switch (event->type()) {
+        case QEvent::Wheel:
+            return true;
+        case QEvent::FontChange:
+        case QEvent::StyleChange:
+            // The tabs' height follows the font, and the client area starts under them; the bar
+            // measures its tabs anew once it has seen the change itself.
+            QMetaObject::invokeMethod(this, &TabStrip::Arrange, Qt::QueuedConnection);
+            break;
+        default:
+            break;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -593,6 +593,14 @@ void PlatformTest::tabStripSelection()
     QCOMPARE(strip.ClientFrame()->geometry().united(strip.Bar()->geometry()),
              QRect(5, 5, 590, 390));
     QCOMPARE(w.log, QStringList()); // adding tabs selects the first without a Click
+    // A larger font makes taller tabs; the client area moves down with them.
+    const int before = strip.Bar()->height();
+    QFont large = strip.Bar()->font();
+    large.setPointSize(large.pointSize() * 2);
+    strip.Bar()->setFont(large);
+    QCoreApplication::processEvents();
+    QVERIFY(strip.Bar()->height() > before);
+    QCOMPARE(strip.ClientFrame()->geometry().top(), strip.Bar()->geometry().bottom() + 1);
 
     // Select runs Click at once, nested, with the new selection already in place.
     int selectedInClick = 0;
@@ -782,7 +790,8 @@ void PlatformTest::listBoxBasics()
 void PlatformTest::listBoxWidthFollowsLongestLine_data()
 {
     QTest::addColumn<int>("extent");
-    QTest::addColumn<QStringList>("lines"); // "|" lets the view lay out and paint in between
+    QTest::addColumn<QStringList>("lines"); // "|" lets the view lay out and paint in between,
+                                            // "+" then doubles the view's font size
 
     const QString wide = QString(120, QLatin1Char('9'));
     QTest::newRow("extent wider than the lines")
@@ -792,6 +801,7 @@ void PlatformTest::listBoxWidthFollowsLongestLine_data()
     QTest::newRow("no extent") << 0 << QStringList {wide};
     QTest::newRow("wider line after a paint") << 0 << QStringList {"short", "|", wide};
     QTest::newRow("wider line after a paint, extent") << 300 << QStringList {"short", "|", wide};
+    QTest::newRow("larger font after a paint") << 0 << QStringList {wide, "|", "+"};
     QTest::newRow("fallback glyphs") << 0 << QStringList {QString(60, QChar(0x202F)) + "1"};
 }
 
@@ -812,6 +822,10 @@ void PlatformTest::listBoxWidthFollowsLongestLine()
         if (line == QLatin1String("|")) {
             QCoreApplication::processEvents();
             view->viewport()->repaint();
+        } else if (line == QLatin1String("+")) {
+            QFont font = view->font();
+            font.setPointSize(font.pointSize() * 2);
+            view->setFont(font);
         } else {
             list.Append(line);
         }
@@ -821,7 +835,7 @@ void PlatformTest::listBoxWidthFollowsLongestLine()
     int widest = 0;
     for (const QString& line : lines)
         widest = std::max(widest, view->fontMetrics().horizontalAdvance(line));
-    QCOMPARE(view->model()->rowCount(), int(lines.size() - lines.count("|")));
+    QCOMPARE(view->model()->rowCount(), int(lines.size() - lines.count("|") - lines.count("+")));
     const int scrollable = view->horizontalScrollBar()->maximum() + view->viewport()->width();
     // Never narrower than the extent, never cutting a line, and not much wider than needed.
     QVERIFY2(scrollable >= extent, qPrintable(QString::number(scrollable)));
