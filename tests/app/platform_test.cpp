@@ -324,6 +324,7 @@ private Q_SLOTS:
     void twips_data();
     void twips();
     void desktopServices();
+    void fakeServicesFolder();
     void scopedServicesRestore();
 };
 
@@ -916,6 +917,24 @@ void PlatformTest::desktopServices()
     QCOMPARE(closer.icon, QMessageBox::Information);
     QCOMPARE(closer.buttons.size(), 1);
     QVERIFY(closer.wasModal);
+}
+
+void PlatformTest::fakeServicesFolder()
+{
+    QString folder;
+    {
+        test::FakeServices fake;
+        folder = fake.ExecutableFolder();
+        QVERIFY(!folder.isEmpty());
+        QVERIFY(QDir(folder).exists());
+        QCOMPARE(fake.LogLines(), QStringList());
+        QFile log(fake.LogPath());
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write("one\r\ntwo\r\n");
+        log.close();
+        QCOMPARE(fake.LogLines(), (QStringList {"one", "two"}));
+    }
+    QVERIFY(!QDir(folder).exists());
 }
 
 void PlatformTest::scopedServicesRestore()

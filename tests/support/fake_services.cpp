@@ -1,7 +1,14 @@
 // Recording desktop services for window tests.
 #include "fake_services.h"
 
+#include <QFile>
+
 namespace vexmoor::test {
+
+FakeServices::FakeServices()
+{
+    folder = m_ownFolder.path();
+}
 
 void FakeServices::ShowMessage(const QString& text, const QString& title)
 {
@@ -46,6 +53,22 @@ QStringList FakeServices::MessageTexts() const
 QString FakeServices::LogPath() const
 {
     return folder + QLatin1Char('/') + baseName + QStringLiteral("ERR.txt");
+}
+
+QStringList FakeServices::LogLines() const
+{
+    QFile file(LogPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // Split at LF, dropping the CR before it; a test of the line ends themselves reads the bytes.
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    return lines;
 }
 
 ScopedServices::ScopedServices(platform::Services& services)

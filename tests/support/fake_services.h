@@ -1,12 +1,14 @@
 // Desktop services for window tests: message boxes, beeps and opened addresses are recorded and
 // never block; the executable's folder and base name and the date-time text are fixed values a
-// test can set (the folder typically a QTemporaryDir's path).
+// test can set. The folder starts as a temporary folder of its own, removed with the fake, so
+// that an error log written during a test never lands anywhere else.
 #pragma once
 
 #include "platform/services.h"
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <vector>
@@ -22,10 +24,12 @@ public:
         QString title;
     };
 
+    FakeServices();
+
     std::vector<Message> messages;
     int beeps = 0;
     QStringList openedUrls;
-    QString folder;
+    QString folder; // without a trailing separator
     QString baseName = QStringLiteral("vexmoor");
     QString dateTimeText = QStringLiteral("12/6/2026 3:04:05 PM");
     // Runs while the "message box" is up, for a test that needs to act at that moment.
@@ -42,6 +46,11 @@ public:
     QStringList MessageTexts() const;
     // The path the error log gets with this folder and base name.
     QString LogPath() const;
+    // The lines of that file (without line ends); none when it does not exist.
+    QStringList LogLines() const;
+
+private:
+    QTemporaryDir m_ownFolder;
 };
 
 // Puts `services` in place for its lifetime and then restores the services that were in use.
