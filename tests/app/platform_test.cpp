@@ -307,6 +307,8 @@ private Q_SLOTS:
     void validateWithMessageBox_data();
     void validateWithMessageBox();
     void focusThroughPopupIsNoMove();
+    void validateIsNotReentered();
+    void fromControlWithoutValidate();
     void validateAtLastControlIsSkippedWhenTabCannotMove();
     void keyPreview();
     void keyPreviewOncePerKey();
@@ -472,6 +474,37 @@ void PlatformTest::focusThroughPopupIsNoMove()
     QTRY_VERIFY(!w.cboKind->view()->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), w.cboKind);
     QCOMPARE(w.log, QStringList {"cboKind.Click Year"});
+}
+
+void PlatformTest::validateIsNotReentered()
+{
+    // A Validate that itself makes input arrive (a nested Tab, a nested click) runs once; the
+    // nested input is not validated again but goes where it was sent.
+    TestWindow w;
+    QVERIFY(w.Start(w.txtA0));
+    int validations = 0;
+    w.focus->Attach(w.txtA0,
+                    {[&](bool&) {
+                         ++validations;
+                         QTest::keyClick(w.txtA0, Qt::Key_Tab);
+                         QTest::mouseClick(w.cmdGo, Qt::LeftButton);
+                     },
+                     {},
+                     {}});
+    QTest::keyClick(w.txtA0, Qt::Key_Tab);
+    QCOMPARE(validations, 1);
+    QVERIFY(w.log.contains("cmdGo.Click"));
+}
+
+void PlatformTest::fromControlWithoutValidate()
+{
+    TestWindow w;
+    QVERIFY(w.Start(w.cmdGo));
+    QTest::keyClick(w.cmdGo, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::mouseClick(w.txtA1, Qt::LeftButton);
+    QCOMPARE(w.log,
+             (QStringList {"cmdGo.LostFocus", "cboKind.GotFocus", "cboKind.LostFocus",
+                           "txtA1.GotFocus"}));
 }
 
 void PlatformTest::validateAtLastControlIsSkippedWhenTabCannotMove()
