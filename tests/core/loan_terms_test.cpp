@@ -177,44 +177,6 @@ TEST(LoanTerms, FaultsStoreFirstAndThrow)
     EXPECT_EQ(state.instalmentCount, 0);
 }
 
-TEST(LoanEntryRules, ModeListsCaptionsAndClearTexts)
-{
-    EXPECT_EQ(InitialModeList(LoanEntryPage::Repayment).size(), 9u);
-    const auto principalList = InitialModeList(LoanEntryPage::Principal);
-    ASSERT_EQ(principalList.size(), 7u);
-    EXPECT_EQ(principalList.back(), "Semi-Annually [2]");
-
-    struct Row
-    {
-        int position;
-        std::string_view caption;
-        std::size_t count;
-        std::string_view selected;
-    };
-    const Row rows[] = {
-        {-1, "Term (Months):", 5, "Monthly [12]"}, {0, "Term (Months):", 5, "Monthly [12]"},
-        {1, "Term (Months):", 5, "Monthly [12]"},  {2, "Term (Days):", 1, "Daily [1]"},
-        {3, "Term (Weeks):", 2, "Weekly [7]"},
-    };
-    for (const Row& row : rows) {
-        const ModeListRefill refill = RefillModeList(row.position);
-        EXPECT_EQ(refill.termCaption, row.caption) << row.position;
-        ASSERT_EQ(refill.modes.size(), row.count) << row.position;
-        EXPECT_EQ(refill.modes.front(), row.selected) << row.position;
-        EXPECT_EQ(refill.selected, row.selected) << row.position;
-    }
-    EXPECT_EQ(RefillModeList(0).modes.back(), "Annually [1]");
-    EXPECT_EQ(RefillModeList(3).modes.back(), "Bi-Weekly [14]");
-
-    const auto repayment = LoanZeroTexts(LoanEntryPage::Repayment);
-    EXPECT_EQ(repayment[1].fieldIndex, 1);
-    EXPECT_EQ(repayment[1].text, "0.0000");
-    const auto principal = LoanZeroTexts(LoanEntryPage::Principal);
-    EXPECT_EQ(principal[2].fieldIndex, 3);
-    EXPECT_EQ(principal[2].text, "0.0000");
-    EXPECT_EQ(principal[1].text, "0");
-}
-
 TEST(LoanEntryRules, LeavingAFieldRewritesItsText)
 {
     struct Row
