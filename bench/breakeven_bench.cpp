@@ -16,7 +16,7 @@ void BuildAnalysis(benchmark::State& state, const char* unitsText)
     for (auto _ : state) {
         vexmoor::BreakEvenAnalysis analysis;
         vexmoor::BuildBreakEvenAnalysis(unitsText, figures, format, analysis);
-        benchmark::DoNotOptimize(analysis.lines.data());
+        benchmark::DoNotOptimize(analysis.lines.front().data());
     }
 }
 

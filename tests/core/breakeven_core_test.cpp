@@ -301,7 +301,7 @@ TEST(BreakEvenAnalysis, ProfitComputedAfreshNotFromRoundedTexts)
     const BreakEvenFigures figures = ExampleFigures(0.01, 0.005, 0);
     const std::string line = AnalysisLine(1, figures, EnUs());
     EXPECT_EQ(line.substr(line.size() - 4), "0.01");
-    EXPECT_EQ(GraphRow(1, figures).totalCosts, 0.005);
+    EXPECT_EQ(GraphRow(1, figures).values.totalCosts, 0.005);
 }
 
 TEST(BreakEvenAnalysis, OverflowInALine)
@@ -320,11 +320,11 @@ TEST(BreakEvenGraph, Row)
 {
     const GraphPoint point = GraphRow(2, ExampleFigures(10, 6, 20));
     EXPECT_EQ(point.label, "2 ");
-    EXPECT_EQ(point.totalCosts, 32);
-    EXPECT_EQ(point.totalSales, 20);
-    EXPECT_EQ(point.fixedCosts, 20);
+    EXPECT_EQ(point.values.totalCosts, 32);
+    EXPECT_EQ(point.values.totalSales, 20);
+    EXPECT_EQ(point.values.fixedCosts, 20);
     // Values are not rounded.
-    EXPECT_EQ(GraphRow(3, ExampleFigures(0.001, 0, 0)).totalSales, 3 * 0.001);
+    EXPECT_EQ(GraphRow(3, ExampleFigures(0.001, 0, 0)).values.totalSales, 3 * 0.001);
 }
 
 struct UnitsRow
@@ -394,7 +394,7 @@ TEST(BreakEvenGraph, ThreeUnitExample)
     const char* sales[] = {"10.00", "20.00", "30.00"};
     const char* profits[] = {"-16.00", "-12.00", "-8.00"};
     for (int i = 0; i < 3; ++i) {
-        const std::string& line = analysis.lines[static_cast<std::size_t>(i + 1)];
+        const std::string line(analysis.lines[static_cast<std::size_t>(i + 1)]);
         EXPECT_NE(line.find(std::string(22, ' ') + costs[i] + std::string(20, ' ') + sales[i] +
                             std::string(21, ' ') + profits[i]),
                   std::string::npos)
@@ -404,8 +404,9 @@ TEST(BreakEvenGraph, ThreeUnitExample)
     EXPECT_EQ(grid.seriesCount, 3);
     EXPECT_TRUE(grid.labelled);
     ASSERT_EQ(grid.rows.size(), 3u);
-    EXPECT_EQ(grid.rows[0].label, "1 ");
-    EXPECT_EQ(grid.rows[2].label, "3 ");
+    EXPECT_EQ(grid.Label(1), "1 ");
+    EXPECT_EQ(grid.Label(3), "3 ");
+    EXPECT_EQ(grid.Label(4), "");
     double value = 0;
     ASSERT_TRUE(grid.Value(2, 2, value));
     EXPECT_EQ(value, 20);
@@ -424,6 +425,7 @@ TEST(BreakEvenGraph, ZeroUnitsGivesOneUnlabelledTwoValuePoint)
     BreakEvenAnalysis analysis;
     BuildBreakEvenAnalysis("0", figures, EnUs(), analysis);
     EXPECT_FALSE(analysis.grid.labelled);
+    EXPECT_EQ(analysis.grid.Label(1), "");
     EXPECT_EQ(analysis.grid.seriesCount, 2);
     ASSERT_EQ(analysis.grid.rows.size(), 1u);
     double value = -1;

@@ -30,6 +30,8 @@ constexpr int kUnitsWidth = 8;
 constexpr int kGapBeforeCosts = 22;
 constexpr int kGapBeforeSales = 20;
 constexpr int kGapBeforeProfit = 21;
+// Enough room for most lines, so the buffer grows rarely.
+constexpr std::size_t kTypicalLineLength = 96;
 
 double Costs(int i, const BreakEvenFigures& figures)
 {
@@ -128,26 +130,35 @@ std::string AnalysisHeader()
 
 std::string AnalysisLine(int i, const BreakEvenFigures& figures, const RegionalFormat& format)
 {
+    std::string line;
+    AppendAnalysisLine(line, i, figures, format);
+    return line;
+}
+
+void AppendAnalysisLine(std::string& out, int i, const BreakEvenFigures& figures,
+                        const RegionalFormat& format)
+{
     const std::string costs = FormatAmount(Costs(i, figures), 2, format);
     const std::string sales = FormatAmount(Sales(i, figures), 2, format);
     const std::string profit = FormatAmount(Profit(i, figures), 2, format);
 
-    std::string line;
-    line.reserve(kUnitsWidth + kGapBeforeCosts + kGapBeforeSales + kGapBeforeProfit + costs.size() +
-                 sales.size() + profit.size());
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, i).ptr;
     const int digitCount = static_cast<int>(end - digits);
     if (digitCount < kUnitsWidth)
-        line.append(kUnitsWidth - digitCount, ' ');
-    line.append(digits, end);
-    line.append(kGapBeforeCosts, ' ');
-    line += costs;
-    line.append(kGapBeforeSales, ' ');
-    line += sales;
-    line.append(kGapBeforeProfit, ' ');
-    line += profit;
-    return line;
+        out.append(static_cast<std::size_t>(kUnitsWidth - digitCount), ' ');
+    out.append(digits, end);
+    out.append(kGapBeforeCosts, ' ');
+    out += costs;
+    out.append(kGapBeforeSales, ' ');
+    out += sales;
+    out.append(kGapBeforeProfit, ' ');
+    out += profit;
+}
+
+GraphValues GraphRowValues(int i, const BreakEvenFigures& figures)
+{
+    return {Costs(i, figures), Sales(i, figures), figures.FixedCosts};
 }
 
 GraphPoint GraphRow(int i, const BreakEvenFigures& figures)
@@ -155,17 +166,25 @@ GraphPoint GraphRow(int i, const BreakEvenFigures& figures)
     GraphPoint point;
     AppendDecimal(point.label, i);
     point.label += ' ';
-    point.totalCosts = Costs(i, figures);
-    point.totalSales = Sales(i, figures);
-    point.fixedCosts = figures.FixedCosts;
+    point.values = GraphRowValues(i, figures);
     return point;
+}
+
+std::string GraphGrid::Label(int point) const
+{
+    std::string label;
+    if (labelled && point >= 1 && point <= static_cast<int>(rows.size())) {
+        AppendDecimal(label, point);
+        label += ' ';
+    }
+    return label;
 }
 
 bool GraphGrid::Value(int series, int point, double& value) const
 {
     if (series < 1 || series > seriesCount || point < 1 || point > static_cast<int>(rows.size()))
         return false;
-    const GraphPoint& row = rows[static_cast<std::size_t>(point - 1)];
+    const GraphValues& row = rows[static_cast<std::size_t>(point - 1)];
     value = series == 1 ? row.totalCosts : series == 2 ? row.totalSales : row.fixedCosts;
     return true;
 }
@@ -187,18 +206,20 @@ void BuildBreakEvenAnalysis(std::string_view unitsText, BreakEvenFigures& figure
         figures.GraphUnits = 1;
         analysis.grid.seriesCount = 2;
         analysis.grid.labelled = false;
-        analysis.grid.rows.push_back(GraphPoint {});
+        analysis.grid.rows.push_back(GraphValues {});
         return;
     }
 
-    analysis.lines.reserve(static_cast<std::size_t>(std::max<int>(figures.GraphUnits, 0)) + 1);
+    const auto units = static_cast<std::size_t>(std::max<int>(figures.GraphUnits, 0));
+    analysis.lines.reserve(units + 1, (units + 1) * kTypicalLineLength);
     analysis.lines.push_back(AnalysisHeader());
     if (figures.GraphUnits < 0)
         throw Failure(ErrorNumber::InvalidProcedureCall);
-    analysis.grid.rows.reserve(static_cast<std::size_t>(figures.GraphUnits));
+    analysis.grid.rows.reserve(units);
     for (int i = 1; i <= figures.GraphUnits; ++i) {
-        analysis.grid.rows.push_back(GraphRow(i, figures));
-        analysis.lines.push_back(AnalysisLine(i, figures, format));
+        analysis.grid.rows.push_back(GraphRowValues(i, figures));
+        analysis.lines.Append(
+            [&](std::string& out) { AppendAnalysisLine(out, i, figures, format); });
     }
     analysis.extentSet = true;
 }

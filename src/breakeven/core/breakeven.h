@@ -65,27 +65,75 @@ std::string AnalysisHeader();
 // The analysis line for unit count i (1 to 32767): i right-aligned in eight columns, then costs,
 // sales and profit after fixed gaps.
 std::string AnalysisLine(int i, const BreakEvenFigures& figures, const RegionalFormat& format);
+// The same line appended to `out`; on a failure `out` is left as it was.
+void AppendAnalysisLine(std::string& out, int i, const BreakEvenFigures& figures,
+                        const RegionalFormat& format);
 
-// One point of the graph: its label and the values of "Total Costs", "Total Sales" and
-// "Fixed Costs", unrounded.
-struct GraphPoint
+// Text lines kept end to end in one buffer: tens of thousands of analysis lines without an
+// allocation each.
+class TextLines
 {
-    std::string label;
+public:
+    std::size_t size() const { return m_ends.size(); }
+    bool empty() const { return m_ends.empty(); }
+    std::string_view operator[](std::size_t line) const
+    {
+        const std::size_t begin = line == 0 ? 0 : m_ends[line - 1];
+        return std::string_view(m_text).substr(begin, m_ends[line] - begin);
+    }
+    std::string_view front() const { return (*this)[0]; }
+    void reserve(std::size_t lines, std::size_t characters)
+    {
+        m_ends.reserve(lines);
+        m_text.reserve(characters);
+    }
+    void push_back(std::string_view line)
+    {
+        m_text += line;
+        m_ends.push_back(m_text.size());
+    }
+    // Appends a line that `write` adds to the end of the buffer.
+    template<typename Write> void Append(Write write)
+    {
+        write(m_text);
+        m_ends.push_back(m_text.size());
+    }
+
+private:
+    std::string m_text;
+    std::vector<std::size_t> m_ends;
+};
+
+// The values of one point of the graph: "Total Costs", "Total Sales" and "Fixed Costs",
+// unrounded.
+struct GraphValues
+{
     double totalCosts = 0;
     double totalSales = 0;
     double fixedCosts = 0;
 };
 
+// One point of the graph with its label.
+struct GraphPoint
+{
+    std::string label;
+    GraphValues values;
+};
+
 GraphPoint GraphRow(int i, const BreakEvenFigures& figures);
+GraphValues GraphRowValues(int i, const BreakEvenFigures& figures);
 
 // The grid handed to the chart: normally one labelled row per unit count with three values;
-// for the units text "0" a single unlabelled row with two values, both 0.
+// for the units text "0" a single unlabelled row with two values, both 0. Row p (1-based) is the
+// point for unit count p.
 struct GraphGrid
 {
     int seriesCount = 3;
     bool labelled = true;
-    std::vector<GraphPoint> rows;
+    std::vector<GraphValues> rows;
 
+    // The label of point p (1-based): p and a blank, or empty in an unlabelled grid.
+    std::string Label(int point) const;
     // The value of series s (1-based) at row p (1-based); false when the grid has none there.
     bool Value(int series, int point, double& value) const;
 };
@@ -93,7 +141,7 @@ struct GraphGrid
 // What one run of the graph routine produces: the analysis list and the grid.
 struct BreakEvenAnalysis
 {
-    std::vector<std::string> lines; // header, then one line per unit count
+    TextLines lines; // header, then one line per unit count
     bool extentSet = false; // the list's sideways scroll width is set after filling it
     GraphGrid grid;
 };

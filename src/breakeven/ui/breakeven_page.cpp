@@ -1,17 +1,227 @@
-// The break-even page: fields, Calculate, Clear and the sub-pages.
+// The break-even page: the fields' focus cue, validation and reformatting, Calculate, Clear, the
+// three sub-pages, and GenChart feeding the analysis list and the graph.
+//
+// The core works on a copy of the ten field texts; whatever it wrote is put back into the text
+// boxes even when it stops with a failure, so the page shows the texts written before it.
+#include "breakeven/ui/breakeven_chart.h"
+#include "errors/core/failure.h"
+#include "errors/ui/guard.h"
+#include "platform/container.h"
+#include "platform/focus_events.h"
+#include "platform/list_box.h"
+#include "platform/services.h"
+#include "platform/tab_strip.h"
 #include "shell/ui/frm_vexmoor.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVariant>
 
 namespace vexmoor {
 
-void frmVexmoor::ConnectBreakEven() { }
-void frmVexmoor::txtBeV_GotFocus(std::int16_t) { }
-void frmVexmoor::txtBeV_LostFocus(std::int16_t) { }
-void frmVexmoor::txtBeV_Validate(std::int16_t, bool&) { }
-void frmVexmoor::cmdCalBeV_Click() { }
-void frmVexmoor::cmdClrBeV_Click() { }
-void frmVexmoor::ClearBreakEven() { }
-void frmVexmoor::tabOptions1_Click() { }
-void frmVexmoor::GenChart() { }
-void frmVexmoor::chtBeVAny_PointSelected(int, int) { }
+namespace {
+
+constexpr int kSubPageLeftTwips = 175;
+constexpr int kListExtentPixels = 300;
+constexpr int kGraphSubPage = 2;
+constexpr const char* kDesignBoldProperty = "designBold";
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToStd(const QString& text)
+{
+    return text.toStdString();
+}
+
+BreakEvenFields ReadFields(const platform::ControlArray<QLineEdit>& txtBeV)
+{
+    BreakEvenFields fields;
+    for (int i = 0; i < kBreakEvenFieldCount; ++i)
+        fields[static_cast<std::size_t>(i)] = ToStd(txtBeV[static_cast<std::int16_t>(i)]->text());
+    return fields;
+}
+
+void WriteChangedFields(const platform::ControlArray<QLineEdit>& txtBeV,
+                        const BreakEvenFields& before, const BreakEvenFields& after)
+{
+    for (int i = 0; i < kBreakEvenFieldCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (after[at] != before[at])
+            txtBeV[static_cast<std::int16_t>(i)]->setText(ToQString(after[at]));
+    }
+}
+
+// Runs a core operation on the field texts and writes back what it wrote, failure or not.
+template<typename Operation>
+void RunOnFields(const platform::ControlArray<QLineEdit>& txtBeV, Operation operation)
+{
+    const BreakEvenFields before = ReadFields(txtBeV);
+    BreakEvenFields fields = before;
+    try {
+        operation(fields);
+    } catch (...) {
+        WriteChangedFields(txtBeV, before, fields);
+        throw;
+    }
+    WriteChangedFields(txtBeV, before, fields);
+}
+
+void SetBold(QLabel* label, bool bold)
+{
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+}
+
+// Lines are ASCII but for the regional separators and minus sign; Latin-1 is the faster read.
+void FillList(platform::ListBox* list, const TextLines& lines, bool ascii)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        const auto size = static_cast<qsizetype>(line.size());
+        list->Append(ascii ? QString::fromLatin1(line.data(), size) : ToQString(line));
+    }
+}
+
+bool IsAscii(const RegionalFormat& format)
+{
+    for (const std::string* text :
+         {&format.decimalSeparator, &format.groupSeparator, &format.minusSign}) {
+        for (const char c : *text) {
+            if (static_cast<unsigned char>(c) >= 0x80)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void frmVexmoor::ConnectBreakEven()
+{
+    for (const auto& [index, edit] : txtBeV) {
+        const std::int16_t i = index;
+        if (QLabel* label = lblBeV[i])
+            label->setProperty(kDesignBoldProperty, label->font().bold());
+        focusEvents->Attach(edit,
+                            platform::FocusHandlers {
+                                [this, i](bool& cancel) { txtBeV_Validate(i, cancel); },
+                                [this, i] { txtBeV_GotFocus(i); },
+                                [this, i] { txtBeV_LostFocus(i); },
+                            });
+    }
+    connect(cmdCalBeV, &QPushButton::clicked, this, [this] { cmdCalBeV_Click(); });
+    connect(cmdClrBeV, &QPushButton::clicked, this, [this] { cmdClrBeV_Click(); });
+    tabOptions1->SetClickHandler([this] { tabOptions1_Click(); });
+
+    breakEvenChart = new BreakEvenChart(chtBeVAny, this);
+    breakEvenChart->SetPointHandler(
+        [this](int series, int point) { chtBeVAny_PointSelected(series, point); });
+}
+
+void frmVexmoor::txtBeV_GotFocus(std::int16_t index)
+{
+    if (QLabel* label = lblBeV[index])
+        SetBold(label, true);
+}
+
+void frmVexmoor::txtBeV_LostFocus(std::int16_t index)
+{
+    // Back to the label's own weight: the break-even units caption is bold by design and stays so.
+    if (QLabel* label = lblBeV[index])
+        SetBold(label, label->property(kDesignBoldProperty).toBool());
+    Guarded("txtBeV_LostFocus", GuardVariant::Plain, [&] {
+        QLineEdit* edit = txtBeV[index];
+        const std::string text = ReformatFieldText(index, ToStd(edit->text()), regionalFormat);
+        edit->setText(ToQString(text));
+    });
+}
+
+void frmVexmoor::txtBeV_Validate(std::int16_t index, bool& cancel)
+{
+    const GuardOutcome outcome = Guarded("txtBeV_Validate", GuardVariant::InvalidNumber, [&] {
+        RunOnFields(txtBeV, [&](BreakEvenFields& fields) {
+            RecomputeTotals(index, fields, breakEven, regionalFormat);
+        });
+    });
+    if (outcome.cancel)
+        cancel = true;
+}
+
+void frmVexmoor::cmdCalBeV_Click()
+{
+    const GuardOutcome outcome = Guarded("cmdCalBeV_Click", GuardVariant::Plain, [&] {
+        RunOnFields(txtBeV, [&](BreakEvenFields& fields) {
+            ComputeBreakEven(fields, breakEven, regionalFormat);
+        });
+    });
+    if (outcome.completed)
+        GenChart();
+}
+
+void frmVexmoor::cmdClrBeV_Click()
+{
+    ClearBreakEven();
+}
+
+void frmVexmoor::ClearBreakEven()
+{
+    // The figures go back to 0 with the texts; the graph keeps the last result.
+    RunOnFields(txtBeV, [&](BreakEvenFields& fields) { ResetBreakEven(fields, breakEven); });
+    lstBev->Clear();
+}
+
+void frmVexmoor::tabOptions1_Click()
+{
+    Guarded("tabOptions1_Click", GuardVariant::Plain, [&] {
+        const int selected = tabOptions1->Selected() - 1;
+        for (int p = 0; p < tabOptions1->Count(); ++p) {
+            QWidget* container = picOptions1[static_cast<std::int16_t>(p)];
+            if (p == selected)
+                platform::ShowContainer(container, kSubPageLeftTwips);
+            else
+                platform::HideContainer(container);
+        }
+        if (selected == kGraphSubPage)
+            breakEvenChart->EnsureCreated();
+    });
+}
+
+void frmVexmoor::GenChart()
+{
+    Guarded("GenChart", GuardVariant::Plain, [&] {
+        lstBev->Clear();
+        BreakEvenAnalysis analysis;
+        const bool ascii = IsAscii(regionalFormat);
+        const auto fill = [&] { FillList(lstBev, analysis.lines, ascii); };
+        try {
+            BuildBreakEvenAnalysis(ToStd(txtBeV[0]->text()), breakEven, regionalFormat, analysis);
+        } catch (...) {
+            fill();
+            throw;
+        }
+        fill();
+        if (analysis.extentSet)
+            lstBev->SetHorizontalExtent(kListExtentPixels);
+        breakEvenChart->SetGrid(std::move(analysis.grid));
+    });
+}
+
+void frmVexmoor::chtBeVAny_PointSelected(int series, int dataPoint)
+{
+    // Failures here can only be the program's own; they are reported like any handler's.
+    Guarded("chtBeVAny_PointSelected", GuardVariant::Plain, [&] {
+        double value = 0;
+        if (!breakEvenChart->Grid().Value(series, dataPoint, value))
+            return;
+        platform::CurrentServices().ShowMessage(QStringLiteral("Value of DataPoint = ") +
+                                                    ToQString(DataPointText(value, regionalFormat)),
+                                                QStringLiteral("Break-Even Graph"));
+    });
+}
 
 } // namespace vexmoor

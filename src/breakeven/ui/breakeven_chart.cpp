@@ -1,0 +1,219 @@
+// The break-even line chart over Qt Charts.
+//
+// Speed matters at 32,767 points per series: Qt Charts recomputes a series' whole geometry on
+// every point change and every axis range change, so the series are emptied first, the axis
+// ranges set while they are empty, and each series then gets all its points in one replace().
+// The unit counts are a value axis with a few ticks, not a label per point.
+#include "breakeven/ui/breakeven_chart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsLayout>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QList>
+#include <QPen>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace vexmoor {
+
+namespace {
+
+const char* const kSeriesNames[BreakEvenChart::kSeriesCount] = {"Total Costs", "Total Sales",
+                                                                "Fixed Costs"};
+const QColor kSeriesColors[BreakEvenChart::kSeriesCount] = {
+    QColor(192, 48, 48), QColor(32, 112, 200), QColor(96, 96, 96)};
+
+// Points are drawn as dots only while there are few enough to tell apart.
+constexpr int kMostPointsWithDots = 50;
+// Ticks wanted on each axis; the chart is small.
+constexpr double kUnitTicks = 5;
+constexpr double kAmountTicks = 4;
+
+// A step of 1, 2 or 5 times a power of ten, at least `rough`.
+double NiceStep(double rough)
+{
+    if (!(rough > 0) || !std::isfinite(rough))
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
+        if (factor * power >= rough * (1 - 1e-9))
+            return factor * power;
+    }
+    return 10 * power;
+}
+
+// Decimals a tick label needs to show a step: 0 for whole steps, 1 for 0.5, 2 for 0.02.
+int StepDecimals(double step)
+{
+    return std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 15);
+}
+
+void SetAxis(QValueAxis* axis, double low, double high, double step)
+{
+    // The axis lays its ticks out again on every change; with the old interval over the new
+    // range (1 over 0 to 32,767) that would be tens of thousands of tick items. A fixed tick
+    // count in between keeps every step small.
+    axis->setTickType(QValueAxis::TicksFixed);
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(StepDecimals(step)));
+    axis->setRange(low, high);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setTickType(QValueAxis::TicksDynamic);
+}
+
+} // namespace
+
+BreakEvenChart::BreakEvenChart(QWidget* host, QObject* parent)
+    : QObject(parent)
+    , m_host(host)
+{ }
+
+void BreakEvenChart::SetPointHandler(std::function<void(int, int)> handler)
+{
+    m_pointHandler = std::move(handler);
+}
+
+void BreakEvenChart::SetGrid(GraphGrid grid)
+{
+    m_grid = std::move(grid);
+    if (Created())
+        ShowGrid();
+}
+
+QLineSeries* BreakEvenChart::Series(int series) const
+{
+    return series >= 1 && series <= kSeriesCount ? m_series[static_cast<std::size_t>(series - 1)]
+                                                 : nullptr;
+}
+
+void BreakEvenChart::EnsureCreated()
+{
+    if (Created())
+        return;
+
+    m_chart = new QChart;
+    m_chart->setLocalizeNumbers(true);
+    m_chart->setBackgroundRoundness(0);
+    m_chart->setMargins(QMargins(2, 2, 6, 2));
+    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
+
+    QFont small = m_host->font();
+    small.setPointSizeF(7.5);
+    m_chart->legend()->setAlignment(Qt::AlignTop);
+    m_chart->legend()->setFont(small);
+
+    m_unitsAxis = new QValueAxis;
+    m_amountAxis = new QValueAxis;
+    for (QValueAxis* axis : {m_unitsAxis, m_amountAxis}) {
+        axis->setLabelsFont(small);
+        axis->setMinorTickCount(0);
+    }
+    m_unitsAxis->setTitleText(QStringLiteral("Units"));
+    m_unitsAxis->setTitleFont(small);
+    m_chart->addAxis(m_unitsAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_amountAxis, Qt::AlignLeft);
+
+    for (int s = 0; s < kSeriesCount; ++s) {
+        auto* series = new QLineSeries;
+        series->setName(QString::fromLatin1(kSeriesNames[s]));
+        // A one-pixel cosmetic pen takes the painter's fast line path: 32,767 segments per
+        // series paint in a few milliseconds, where a wider pen is stroked segment by segment.
+        QPen pen(kSeriesColors[s]);
+        pen.setWidth(1);
+        pen.setCosmetic(true);
+        series->setPen(pen);
+        m_chart->addSeries(series);
+        series->attachAxis(m_unitsAxis);
+        series->attachAxis(m_amountAxis);
+        connect(series, &QXYSeries::clicked, this,
+                [this, s](const QPointF& value) { OnClicked(s + 1, value); });
+        m_series[static_cast<std::size_t>(s)] = series;
+    }
+
+    m_view = new QChartView(m_chart, m_host);
+    m_view->setObjectName(QStringLiteral("chtBeVAnyView"));
+    m_view->setRenderHint(QPainter::Antialiasing);
+    // The host is the control the Tab key stops at; the view inside it is only its picture.
+    m_view->setFocusPolicy(Qt::NoFocus);
+    m_view->setToolTip(m_host->toolTip());
+    m_view->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(m_host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    ShowGrid();
+    m_view->show();
+}
+
+void BreakEvenChart::ShowGrid()
+{
+    const int rows = static_cast<int>(m_grid.rows.size());
+    const int seriesShown = std::clamp(m_grid.seriesCount, 0, kSeriesCount);
+
+    std::array<QList<QPointF>, kSeriesCount> points;
+    double low = 0; // the amounts axis always shows zero
+    double high = 0;
+    for (auto& list : points)
+        list.reserve(rows);
+    for (int p = 0; p < rows; ++p) {
+        const GraphValues& row = m_grid.rows[static_cast<std::size_t>(p)];
+        const double values[kSeriesCount] = {row.totalCosts, row.totalSales, row.fixedCosts};
+        for (int s = 0; s < seriesShown; ++s) {
+            points[static_cast<std::size_t>(s)].append(QPointF(p + 1, values[s]));
+            low = std::min(low, values[s]);
+            high = std::max(high, values[s]);
+        }
+    }
+
+    // Empty series first, so that the range changes below do not lay out the old points.
+    for (QLineSeries* series : m_series) {
+        if (series->count() > 0)
+            series->clear();
+    }
+
+    const double unitHigh = std::max(rows, 1) + (rows <= 1 ? 1 : 0);
+    SetAxis(m_unitsAxis, 0, unitHigh, std::max(1.0, NiceStep(unitHigh / kUnitTicks)));
+
+    if (high - low <= 0)
+        high = low + 1;
+    const double step = NiceStep((high - low) / kAmountTicks);
+    double axisLow = std::floor(low / step) * step;
+    double axisHigh = std::ceil(high / step) * step;
+    if (!std::isfinite(axisLow))
+        axisLow = low;
+    if (!std::isfinite(axisHigh))
+        axisHigh = high;
+    SetAxis(m_amountAxis, axisLow, axisHigh, step);
+
+    for (int s = 0; s < kSeriesCount; ++s) {
+        QLineSeries* series = m_series[static_cast<std::size_t>(s)];
+        series->setPointsVisible(rows <= kMostPointsWithDots);
+        series->setVisible(s < seriesShown);
+        if (!points[static_cast<std::size_t>(s)].isEmpty())
+            series->replace(points[static_cast<std::size_t>(s)]);
+    }
+}
+
+int BreakEvenChart::PointAt(int series, const QPointF& value) const
+{
+    const int rows = static_cast<int>(m_grid.rows.size());
+    if (series < 1 || series > m_grid.seriesCount || rows == 0 || !std::isfinite(value.x()))
+        return 0;
+    // Point p stands at x = p.
+    return static_cast<int>(std::clamp(std::round(value.x()), 1.0, static_cast<double>(rows)));
+}
+
+void BreakEvenChart::OnClicked(int series, const QPointF& value)
+{
+    const int point = PointAt(series, value);
+    if (point > 0 && m_pointHandler)
+        m_pointHandler(series, point);
+}
+
+} // namespace vexmoor

@@ -1,0 +1,69 @@
+// The break-even graph: a line chart of total costs, total sales and fixed costs over the unit
+// counts, shown inside the window's chart host `chtBeVAny`.
+//
+// Qt Charts costs start-up time, so the chart itself is only built when the Graph sub-page is
+// first shown; until then the grid handed over by GenChart is just kept, and the chart shows it
+// once it exists. The grid kept here is the chart's data: a clicked point's value is read from
+// it, as the last successful GenChart left it.
+#pragma once
+
+#include "breakeven/core/breakeven.h"
+
+#include <QObject>
+#include <QPointF>
+#include <array>
+#include <functional>
+
+class QWidget;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
+
+namespace vexmoor {
+
+struct BreakEvenChart : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kSeriesCount = 3;
+
+    // `host` is the window's empty chart control; the chart view fills it. Owned by `parent`.
+    BreakEvenChart(QWidget* host, QObject* parent);
+
+    // Keeps the grid and, once the chart exists, shows it.
+    void SetGrid(GraphGrid grid);
+    const GraphGrid& Grid() const { return m_grid; }
+
+    // Builds the chart on first use (the Graph sub-page is being shown).
+    void EnsureCreated();
+    bool Created() const { return m_view != nullptr; }
+
+    // Runs with the 1-based series and point numbers when the user clicks a data point.
+    void SetPointHandler(std::function<void(int series, int point)> handler);
+
+    // For tests and the benchmark; null before the chart exists.
+    QChartView* View() const { return m_view; }
+    QLineSeries* Series(int series) const;
+    QValueAxis* UnitsAxis() const { return m_unitsAxis; }
+    QValueAxis* AmountAxis() const { return m_amountAxis; }
+
+    // The point nearest to a click on `series` at the chart position `value` (x = unit count),
+    // or 0 when the series has no point there.
+    int PointAt(int series, const QPointF& value) const;
+
+private:
+    void ShowGrid();
+    void OnClicked(int series, const QPointF& value);
+
+    QWidget* m_host;
+    GraphGrid m_grid;
+    QChartView* m_view = nullptr;
+    QChart* m_chart = nullptr;
+    std::array<QLineSeries*, kSeriesCount> m_series {};
+    QValueAxis* m_unitsAxis = nullptr;
+    QValueAxis* m_amountAxis = nullptr;
+    std::function<void(int, int)> m_pointHandler;
+};
+
+} // namespace vexmoor
