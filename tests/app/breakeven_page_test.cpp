@@ -108,6 +108,7 @@ private Q_SLOTS:
     void invalidNumberKeepsTheFocus_data();
     void invalidNumberKeepsTheFocus();
     void invalidNumberStopsAClickedButton();
+    void overflowIsReportedAndTheFocusMovesOn();
     void calculateShowsContributionAndUnits();
     void clearResetsTextsListAndFigures();
     void subPagesShowOneAtATime();
@@ -217,6 +218,28 @@ void BreakEvenPageTest::invalidNumberStopsAClickedButton()
     Click(f.window->cmdClrBeV);
     QCOMPARE(f.services.messages.size(), std::size_t(2));
     QCOMPARE(Field(f, 0)->text(), QStringLiteral("100"));
+}
+
+void BreakEvenPageTest::overflowIsReportedAndTheFocusMovesOn()
+{
+    WindowFixture f;
+    ShowBreakEvenPage(f);
+    const QString huge = "1" + QString(400, '0'); // beyond the double range
+    TypeInto(Field(f, 0), huge);
+    PressTab();
+    // Validation reports it without cancelling; reformatting on the way out fails the same way.
+    QCOMPARE(f.services.MessageTexts(),
+             (QStringList {" [frmVexmoor] Overflow {6}", " [frmVexmoor] Overflow {6}"}));
+    QCOMPARE(QApplication::focusWidget(), Field(f, 1));
+    QCOMPARE(Field(f, 0)->text(), huge);
+    QVERIFY(!Caption(f, 0)->font().bold());
+    QFile log(f.services.LogPath());
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QString records = QString::fromUtf8(log.readAll());
+    QVERIFY(records.contains(QStringLiteral("Position (txtBeV_Validate) -> Overflow {6}")));
+    QVERIFY(records.contains(QStringLiteral("Position (txtBeV_LostFocus) -> Overflow {6}")));
+    for (const QString& text : FieldTexts(f))
+        QVERIFY(!text.contains(QStringLiteral("inf")) && !text.contains(QStringLiteral("nan")));
 }
 
 void BreakEvenPageTest::calculateShowsContributionAndUnits()

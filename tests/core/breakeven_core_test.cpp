@@ -304,18 +304,6 @@ TEST(BreakEvenAnalysis, ProfitComputedAfreshNotFromRoundedTexts)
     EXPECT_EQ(GraphRow(1, figures).values.totalCosts, 0.005);
 }
 
-TEST(BreakEvenAnalysis, OverflowInALine)
-{
-    const BreakEvenFigures figures = ExampleFigures(1.7e308, 0, 0);
-    EXPECT_NO_THROW(AnalysisLine(1, figures, EnUs()));
-    try {
-        AnalysisLine(2, figures, EnUs());
-        ADD_FAILURE() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.Number(), 6);
-    }
-}
-
 TEST(BreakEvenGraph, Row)
 {
     const GraphPoint point = GraphRow(2, ExampleFigures(10, 6, 20));

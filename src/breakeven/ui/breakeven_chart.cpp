@@ -67,6 +67,17 @@ void SetAxis(QValueAxis* axis, double low, double high, double step)
     axis->setTickType(QValueAxis::TicksDynamic);
 }
 
+// A one-pixel cosmetic pen takes the painter's fast line path: 32,767 segments per series paint
+// in a few milliseconds, where a wider pen is stroked segment by segment. A few points get a
+// wider pen, whose width also sizes their dots.
+QPen SeriesPen(int series, bool fewPoints)
+{
+    QPen pen(kSeriesColors[series]);
+    pen.setWidth(fewPoints ? 2 : 1);
+    pen.setCosmetic(!fewPoints);
+    return pen;
+}
+
 } // namespace
 
 BreakEvenChart::BreakEvenChart(QWidget* host, QObject* parent)
@@ -122,12 +133,7 @@ void BreakEvenChart::EnsureCreated()
     for (int s = 0; s < kSeriesCount; ++s) {
         auto* series = new QLineSeries;
         series->setName(QString::fromLatin1(kSeriesNames[s]));
-        // A one-pixel cosmetic pen takes the painter's fast line path: 32,767 segments per
-        // series paint in a few milliseconds, where a wider pen is stroked segment by segment.
-        QPen pen(kSeriesColors[s]);
-        pen.setWidth(1);
-        pen.setCosmetic(true);
-        series->setPen(pen);
+        series->setPen(SeriesPen(s, false));
         m_chart->addSeries(series);
         series->attachAxis(m_unitsAxis);
         series->attachAxis(m_amountAxis);
@@ -177,8 +183,9 @@ void BreakEvenChart::ShowGrid()
             series->clear();
     }
 
-    const double unitHigh = std::max(rows, 1) + (rows <= 1 ? 1 : 0);
-    SetAxis(m_unitsAxis, 0, unitHigh, std::max(1.0, NiceStep(unitHigh / kUnitTicks)));
+    // A lone point stands in the middle; dots get half a unit of room so the last is not cut.
+    const double unitHigh = rows <= 1 ? 2 : rows + (rows <= kMostPointsWithDots ? 0.5 : 0);
+    SetAxis(m_unitsAxis, 0, unitHigh, std::max(1.0, NiceStep(rows / kUnitTicks)));
 
     if (high - low <= 0)
         high = low + 1;
@@ -193,7 +200,9 @@ void BreakEvenChart::ShowGrid()
 
     for (int s = 0; s < kSeriesCount; ++s) {
         QLineSeries* series = m_series[static_cast<std::size_t>(s)];
-        series->setPointsVisible(rows <= kMostPointsWithDots);
+        const bool few = rows <= kMostPointsWithDots;
+        series->setPen(SeriesPen(s, few));
+        series->setPointsVisible(few);
         series->setVisible(s < seriesShown);
         if (!points[static_cast<std::size_t>(s)].isEmpty())
             series->replace(points[static_cast<std::size_t>(s)]);
