@@ -7,8 +7,8 @@
 
 namespace vexmoor::platform {
 
-template<typename Widget>
-class ControlArray {
+template<typename Widget> class ControlArray
+{
 public:
     void Add(std::int16_t index, Widget* widget) { m_items[index] = widget; }
 

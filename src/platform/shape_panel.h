@@ -6,7 +6,8 @@
 
 namespace vexmoor::platform {
 
-class ShapePanel : public QWidget {
+class ShapePanel : public QWidget
+{
     Q_OBJECT
 public:
     explicit ShapePanel(QWidget* parent);

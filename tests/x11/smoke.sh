@@ -11,9 +11,9 @@ if [ -z "${VEXMOOR_INNER:-}" ]; then
 fi
 
 work=$(mktemp -d)
-shots=${VEXMOOR_SHOTS:-$work/shots}
+shots=${VEXMOOR_SHOTS:-$work.shots}
 mkdir -p "$shots"
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work" "$work.shots"' EXIT
 # Run a copy from a folder of its own, so that any file it wrote would show up there.
 cp "$program" "$work/vexmoor"
 before=$(ls -A "$work")
@@ -49,7 +49,6 @@ if kill -0 "$pid" 2>/dev/null; then
 fi
 wait "$pid" || { echo "FAIL: exit status $?"; cat "$work/out.log"; exit 1; }
 rm -f "$work/out.log"
-rm -rf "$work/shots"
 after=$(ls -A "$work")
 [ "$before" = "$after" ] || { echo "FAIL: files written: $after"; exit 1; }
 echo "smoke: window shown, pages switched, closed cleanly, no file written; shots in $shots"

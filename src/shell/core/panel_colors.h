@@ -7,12 +7,14 @@
 
 namespace vexmoor {
 
-struct Rgb {
+struct Rgb
+{
     int red, green, blue;
     constexpr bool operator==(const Rgb&) const = default;
 };
 
-struct PanelColors {
+struct PanelColors
+{
     std::string_view name;
     int index;
     Rgb outline;

@@ -95,6 +95,10 @@ bool frmVexmoor::PreviewKey(QKeyEvent* event)
     const int keyCode = PlatformKeyCode(*event);
     if (keyCode != 0 && Form_KeyDown(keyCode, ShiftBits(*event)))
         return true;
+    // With Ctrl or Alt held a key is a command or an access key, not a typed character: Alt+R is
+    // the loan page's "Calculate &Repayment", never the calculator's 1/x.
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0)
+        return false;
     const QString text = event->text();
     if (text.isEmpty())
         return false;
