@@ -40,12 +40,12 @@ QString ToQString(std::string_view text)
 
 // "MS Sans Serif" and "Arial" are not on Linux desktops; Liberation Sans has Arial's metrics,
 // so every caption fits the control it was designed for.
-QFont ResolveFont(const FontSpec& spec)
+QFont ResolveFont(const FontSpec& design)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
     return font;
 }
 
@@ -105,21 +105,22 @@ void frmVexmoor::BuildControls()
     std::vector<std::pair<int, QWidget*>> tabChain;
     std::vector<std::pair<QLabel*, QString>> buddies;
 
-    for (const ControlSpec& spec : WindowLayout()) {
-        const QString name = ToQString(ObjectName(spec));
-        QWidget* parent = spec.parent.empty() ? this : byName.value(ToQString(spec.parent));
+    for (const ControlSpec& control : WindowLayout()) {
+        const QString name = ToQString(ObjectName(control));
+        QWidget* parent = control.parent.empty() ? this : byName.value(ToQString(control.parent));
         Q_ASSERT(parent);
-        const QRect rect = platform::TwipsRect(spec.left, spec.top, spec.width, spec.height);
-        const auto index = static_cast<std::int16_t>(spec.index);
-        const QString caption = ToQString(spec.caption);
+        const QRect rect =
+            platform::TwipsRect(control.left, control.top, control.width, control.height);
+        const auto index = static_cast<std::int16_t>(control.index);
+        const QString caption = ToQString(control.caption);
         QWidget* widget = nullptr;
 
-        switch (spec.kind) {
+        switch (control.kind) {
         case ControlKind::Container: {
             widget = new QWidget(parent);
-            if (spec.name == "picOptions")
+            if (control.name == "picOptions")
                 picOptions.Add(index, widget);
-            else if (spec.name == "picOptions1")
+            else if (control.name == "picOptions1")
                 picOptions1.Add(index, widget);
             else
                 picOptions2.Add(index, widget);
@@ -134,9 +135,9 @@ void frmVexmoor::BuildControls()
         case ControlKind::Panel: {
             auto* panel = new platform::ShapePanel(parent);
             panel->SetFillColor(kButtonFace);
-            if (spec.name == "shpVexmr")
+            if (control.name == "shpVexmr")
                 shpVexmr.Add(index, panel);
-            else if (spec.name == "shpBeVAny")
+            else if (control.name == "shpBeVAny")
                 shpBeVAny.Add(index, panel);
             else
                 shpLonCal.Add(index, panel);
@@ -145,53 +146,53 @@ void frmVexmoor::BuildControls()
         }
         case ControlKind::TabStrip: {
             auto* strip = new platform::TabStrip(parent, name, rect);
-            std::span<const TabSpec> tabs = spec.name == "tabOptions" ? MainTabs()
-                : spec.name == "tabOptions1"                          ? BreakEvenTabs()
-                                                                      : LoanTabs();
+            std::span<const TabSpec> tabs = control.name == "tabOptions" ? MainTabs()
+                : control.name == "tabOptions1"                          ? BreakEvenTabs()
+                                                                         : LoanTabs();
             for (const TabSpec& tab : tabs)
                 strip->AddTab(ToQString(tab.caption), ToQString(tab.key), ToQString(tab.tooltip));
-            if (spec.name == "tabOptions")
+            if (control.name == "tabOptions")
                 tabOptions = strip;
-            else if (spec.name == "tabOptions1")
+            else if (control.name == "tabOptions1")
                 tabOptions1 = strip;
             else
                 tabOptions2 = strip;
-            strip->Bar()->setFont(ResolveFont(spec.font));
-            tabChain.emplace_back(spec.tabOrder, strip->Bar());
+            strip->Bar()->setFont(ResolveFont(control.font));
+            tabChain.emplace_back(control.tabOrder, strip->Bar());
             continue; // the strip places its own widgets
         }
         case ControlKind::Label: {
             auto* label = new QLabel(caption, parent);
-            label->setAlignment(ToQt(spec.alignment));
-            if (spec.name == "lblVxmDsc") {
+            label->setAlignment(ToQt(control.alignment));
+            if (control.name == "lblVxmDsc") {
                 label->setWordWrap(true);
                 label->setAutoFillBackground(true);
                 QPalette palette = label->palette();
                 palette.setColor(QPalette::Window, kButtonFace);
                 label->setPalette(palette);
                 lblVxmDsc = label;
-            } else if (spec.name == "lblBeV") {
+            } else if (control.name == "lblBeV") {
                 lblBeV.Add(index, label);
-            } else if (spec.name == "lblCalRpy") {
+            } else if (control.name == "lblCalRpy") {
                 lblCalRpy.Add(index, label);
             } else {
                 lblCalPrn.Add(index, label);
             }
-            if (!spec.buddy.empty())
-                buddies.emplace_back(label, ToQString(spec.buddy));
+            if (!control.buddy.empty())
+                buddies.emplace_back(label, ToQString(control.buddy));
             widget = label;
             break;
         }
         case ControlKind::LinkLabel: {
             auto* link = new LinkLabel(caption, parent);
-            link->setAlignment(ToQt(spec.alignment));
+            link->setAlignment(ToQt(control.alignment));
             lblQnbWeb.Add(index, link);
             widget = link;
             break;
         }
         case ControlKind::Display: {
             auto* display = new QLabel(caption, parent);
-            display->setAlignment(ToQt(spec.alignment));
+            display->setAlignment(ToQt(control.alignment));
             display->setFrameShape(QFrame::Box);
             display->setLineWidth(1);
             display->setAutoFillBackground(true);
@@ -206,19 +207,19 @@ void frmVexmoor::BuildControls()
         }
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(parent);
-            edit->setAlignment(ToQt(spec.alignment));
-            if (spec.resultField) {
+            edit->setAlignment(ToQt(control.alignment));
+            if (control.resultField) {
                 // Written only by the program: no typing, out of the Tab order, but a click
                 // still selects the text for copying.
                 edit->setReadOnly(true);
                 edit->setFocusPolicy(Qt::ClickFocus);
                 QPalette palette = edit->palette();
-                palette.setColor(QPalette::Base, spec.whiteBackground ? Qt::white : kButtonFace);
+                palette.setColor(QPalette::Base, control.whiteBackground ? Qt::white : kButtonFace);
                 edit->setPalette(palette);
             }
-            if (spec.name == "txtBeV")
+            if (control.name == "txtBeV")
                 txtBeV.Add(index, edit);
-            else if (spec.name == "txtCalRpy")
+            else if (control.name == "txtCalRpy")
                 txtCalRpy.Add(index, edit);
             else
                 txtCalPrn.Add(index, edit);
@@ -228,17 +229,17 @@ void frmVexmoor::BuildControls()
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
-            if (spec.name == "cmdCalc")
+            if (control.name == "cmdCalc")
                 cmdCalc.Add(index, button);
-            else if (spec.name == "cmdCalBeV")
+            else if (control.name == "cmdCalBeV")
                 cmdCalBeV = button;
-            else if (spec.name == "cmdClrBeV")
+            else if (control.name == "cmdClrBeV")
                 cmdClrBeV = button;
-            else if (spec.name == "cmdCalRpy")
+            else if (control.name == "cmdCalRpy")
                 cmdCalRpy = button;
-            else if (spec.name == "cmdClrRpy")
+            else if (control.name == "cmdClrRpy")
                 cmdClrRpy = button;
-            else if (spec.name == "cmdCalPrn")
+            else if (control.name == "cmdCalPrn")
                 cmdCalPrn = button;
             else
                 cmdClrPrn = button;
@@ -249,9 +250,9 @@ void frmVexmoor::BuildControls()
             auto* combo = new QComboBox(parent);
             combo->setEditable(false);
             auto* selector = new platform::Selector(combo);
-            if (spec.name == "cboIntRat")
+            if (control.name == "cboIntRat")
                 cboIntRat.Add(index, selector);
-            else if (spec.name == "cboCalRpy")
+            else if (control.name == "cboCalRpy")
                 cboCalRpy.Add(index, selector);
             else
                 cboCalPrn.Add(index, selector);
@@ -261,7 +262,7 @@ void frmVexmoor::BuildControls()
         case ControlKind::ListBox: {
             auto* view = new QListView(parent);
             auto* list = new platform::ListBox(view);
-            if (spec.name == "lstBev")
+            if (control.name == "lstBev")
                 lstBev = list;
             else
                 lstLsd = list;
@@ -288,17 +289,17 @@ void frmVexmoor::BuildControls()
 
         widget->setObjectName(name);
         widget->setGeometry(rect);
-        if (spec.font != kDefaultFont)
-            widget->setFont(ResolveFont(spec.font));
-        if (spec.boldText) {
+        if (control.font != kDefaultFont)
+            widget->setFont(ResolveFont(control.font));
+        if (control.boldText) {
             QFont font = widget->font();
             font.setBold(true);
             widget->setFont(font);
         }
-        if (!spec.tooltip.empty())
-            widget->setToolTip(ToQString(spec.tooltip));
-        if (spec.tabOrder >= 0 && widget->focusPolicy() != Qt::ClickFocus)
-            tabChain.emplace_back(spec.tabOrder, widget);
+        if (!control.tooltip.empty())
+            widget->setToolTip(ToQString(control.tooltip));
+        if (control.tabOrder >= 0 && widget->focusPolicy() != Qt::ClickFocus)
+            tabChain.emplace_back(control.tabOrder, widget);
         byName.insert(name, widget);
     }
 
