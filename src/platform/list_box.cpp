@@ -206,9 +206,23 @@ ListBox::ListBox(QListView* view)
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_view->setFocusPolicy(Qt::StrongFocus);
     m_view->installEventFilter(new ViewEvents(
-        m_view, [this] { UpdateMetrics(); }, this));
-    UpdateMetrics();
+        m_view,
+        [this] {
+            if (m_metricsReady)
+                UpdateMetrics();
+        },
+        this));
     m_view->setModel(m_model);
+}
+
+// The fixed font is loaded with the first line, not when the window is built: a list the user
+// never fills costs no start-up time.
+void ListBox::EnsureMetrics()
+{
+    if (!m_metricsReady) {
+        m_metricsReady = true;
+        UpdateMetrics();
+    }
 }
 
 void ListBox::UpdateMetrics()
@@ -235,11 +249,13 @@ void ListBox::Clear()
 
 void ListBox::Flush()
 {
+    EnsureMetrics();
     m_model->Flush();
 }
 
 void ListBox::Append(const QString& line)
 {
+    EnsureMetrics();
     m_model->Append(line);
 }
 
@@ -261,6 +277,7 @@ QStringList ListBox::Lines() const
 
 void ListBox::SetHorizontalExtent(int pixels)
 {
+    EnsureMetrics();
     m_model->SetExtent(pixels);
 }
 

@@ -38,9 +38,11 @@ public:
 
 private:
     void UpdateMetrics();
+    void EnsureMetrics();
 
     QListView* m_view;
     ListBoxModel* m_model;
+    bool m_metricsReady = false;
 };
 
 } // namespace vexmoor::platform
