@@ -307,6 +307,8 @@ void WindowTest::linksOpenTheirAddressesFromAnyPage()
         QCOMPARE(f.window->tabOptions->Selected(), tab);
     }
     f.window->tabOptions->Select(4);
+    // The picture is read on this first visit.
+    QCOMPARE(f.Find<QLabel>("imgQnfSut")->pixmap().size(), QSize(174, 203));
     const struct
     {
         const char* name;
