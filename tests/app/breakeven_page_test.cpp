@@ -5,6 +5,7 @@
 #include "platform/container.h"
 #include "platform/list_box.h"
 #include "platform/tab_strip.h"
+#include "support/user_input.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@
 #include <QValueAxis>
 #include <QtTest>
 
+using vexmoor::test::Click;
+using vexmoor::test::ClickTab;
+using vexmoor::test::TypeInto;
 using vexmoor::test::WindowFixture;
 
 namespace vexmoor {
@@ -47,32 +51,9 @@ QStringList FieldTexts(const WindowFixture& f)
     return texts;
 }
 
-// A mouse click that enters the window the way the desktop's does, so that the focus handling
-// sees it before Qt moves the focus.
-void Click(QWidget* widget, QPoint pos = QPoint(-1, -1))
-{
-    if (pos == QPoint(-1, -1))
-        pos = widget->rect().center();
-    QWidget* window = widget->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, pos));
-}
-
-void ClickTab(platform::TabStrip* strip, int position)
-{
-    Click(strip->Bar(), strip->Bar()->tabRect(position - 1).center());
-}
-
 void ShowBreakEvenPage(WindowFixture& f)
 {
     ClickTab(f.window->tabOptions, 2);
-}
-
-// Clicks into the field, selects what it holds and types over it, as a user would.
-void TypeInto(QLineEdit* edit, const QString& text)
-{
-    Click(edit);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, text);
 }
 
 void PressTab()

@@ -6,6 +6,7 @@
 #include "platform/list_box.h"
 #include "platform/selector.h"
 #include "platform/tab_strip.h"
+#include "support/user_input.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>
@@ -22,6 +23,9 @@
 #include <QtTest>
 #include <cmath>
 
+using vexmoor::test::Click;
+using vexmoor::test::ClickTab;
+using vexmoor::test::TypeInto;
 using vexmoor::test::WindowFixture;
 
 namespace vexmoor {
@@ -68,36 +72,11 @@ QStringList Items(const QComboBox* combo)
     return items;
 }
 
-// A mouse click that enters the window as the desktop's does, so that the focus handling sees
-// it before Qt moves the focus.
-void Click(QWidget* widget, QPoint pos = QPoint(-1, -1))
-{
-    if (pos == QPoint(-1, -1))
-        pos = widget->rect().center();
-    QWidget* window = widget->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, pos));
-}
-
-void ClickTab(platform::TabStrip* strip, int position)
-{
-    Click(strip->Bar(), strip->Bar()->tabRect(position - 1).center());
-}
-
 void ShowLoanPage(WindowFixture& f, int subPage = 1)
 {
     ClickTab(f.window->tabOptions, 3);
     if (subPage != 1)
         ClickTab(f.window->tabOptions2, subPage);
-}
-
-void TypeInto(QLineEdit* edit, const QString& text)
-{
-    Click(edit);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, text);
 }
 
 void PressTab()

@@ -25,6 +25,43 @@ TEST(Layout, NamesAreUniqueAndParentsComeFirst)
     }
 }
 
+// The window builds a page's controls together, so a control's page must follow its container
+// and a caption's field must lie on the caption's page.
+TEST(Layout, EveryControlLiesOnItsContainersPage)
+{
+    const auto layout = WindowLayout();
+    const auto pages = ControlPages();
+    ASSERT_EQ(pages.size(), layout.size());
+    std::map<std::string, int> pageOf;
+    for (std::size_t row = 0; row < layout.size(); ++row)
+        pageOf[ObjectName(layout[row])] = pages[row];
+
+    const std::pair<const char*, int> expected[] = {
+        {"tabOptions", -1}, {"picOptions_0", -1}, {"picOptions_4", -1}, {"lblQnbWeb_0", -1},
+        {"lblDisplay", 0},  {"cmdCalc_27", 0},    {"tabOptions1", 1},   {"picOptions1_2", 1},
+        {"txtBeV_3", 1},    {"lstBev", 1},        {"chtBeVAny", 1},     {"shpBeVAny_2", 1},
+        {"tabOptions2", 2}, {"cboIntRat_3", 2},   {"txtCalPrn_4", 2},   {"lstLsd", 2},
+        {"imgQnfSut", 3},   {"lblQnbWeb_4", 3},   {"shpVexmr_1", 3},    {"lblVxmDsc", 4},
+    };
+    for (const auto& [name, page] : expected)
+        EXPECT_EQ(pageOf.at(name), page) << name;
+
+    for (std::size_t row = 0; row < layout.size(); ++row) {
+        const ControlSpec& control = layout[row];
+        if (!control.parent.empty() && control.name != "picOptions") {
+            const int parentPage = pageOf.at(std::string(control.parent));
+            const bool pageContainer = control.parent.substr(0, 11) == "picOptions_";
+            EXPECT_EQ(pages[row],
+                      pageContainer ? std::stoi(std::string(control.parent.substr(11)))
+                                    : parentPage)
+                << ObjectName(control);
+        }
+        if (!control.buddy.empty()) {
+            EXPECT_EQ(pageOf.at(std::string(control.buddy)), pages[row]) << ObjectName(control);
+        }
+    }
+}
+
 TEST(Layout, TabOrderPositionsAreUniqueAndBuddiesExist)
 {
     std::map<int, std::string> positions;

@@ -14,12 +14,19 @@ namespace vexmoor::test {
 class WindowFixture
 {
 public:
-    WindowFixture()
+    // With showNow false the window is made and loaded but not shown until Show().
+    explicit WindowFixture(frmVexmoor::PageBuilding building = frmVexmoor::PageBuilding::AllAtOnce,
+                           bool showNow = true)
     {
         services.folder = logFolder.path();
         scope = std::make_unique<ScopedServices>(services);
-        window = std::make_unique<frmVexmoor>();
+        window = std::make_unique<frmVexmoor>(nullptr, building);
         window->Form_Load();
+        if (showNow)
+            Show();
+    }
+    void Show()
+    {
         window->show();
         window->activateWindow();
         exposed = QTest::qWaitForWindowExposed(window.get());

@@ -22,7 +22,6 @@ namespace vexmoor {
 
 namespace {
 
-constexpr int kSubPageLeftTwips = 175;
 constexpr int kListExtentPixels = 300;
 constexpr int kGraphSubPage = 2;
 constexpr const char* kDesignBoldProperty = "designBold";

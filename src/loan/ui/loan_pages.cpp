@@ -25,8 +25,6 @@ namespace vexmoor {
 
 namespace {
 
-constexpr int kSubPageLeftTwips = 175;
-
 QString ToQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -2,6 +2,8 @@
 #include "shell/core/layout.h"
 
 #include <array>
+#include <unordered_map>
+#include <vector>
 
 namespace vexmoor {
 
@@ -458,6 +460,28 @@ std::span<const TabSpec> BreakEvenTabs()
 std::span<const TabSpec> LoanTabs()
 {
     return kLoanTabs;
+}
+
+std::span<const int> ControlPages()
+{
+    static const std::vector<int> pages = [] {
+        std::vector<int> result;
+        result.reserve(kLayout.size());
+        // Parents come before their children, so one pass finds every control's page.
+        std::unordered_map<std::string, int> pageByName;
+        for (const ControlSpec& control : kLayout) {
+            int page = -1;
+            if (auto it = pageByName.find(std::string(control.parent)); it != pageByName.end())
+                page = it->second;
+            if (control.name == "picOptions")
+                pageByName.emplace(ObjectName(control), control.index);
+            else if (page >= 0)
+                pageByName.emplace(ObjectName(control), page);
+            result.push_back(page);
+        }
+        return result;
+    }();
+    return pages;
 }
 
 std::string ObjectName(const ControlSpec& control)

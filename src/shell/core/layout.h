@@ -1,10 +1,12 @@
 // The window's layout as data: every control with its name, index, kind, container, rectangle in
-// twips, caption, tooltip, font, alignment and tab order. The window walks this table once.
+// twips, caption, tooltip, font, alignment and tab order. The window makes its controls from it,
+// page by page.
 #pragma once
 
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vexmoor {
 
@@ -77,6 +79,12 @@ std::span<const ControlSpec> WindowLayout();
 std::span<const TabSpec> MainTabs();
 std::span<const TabSpec> BreakEvenTabs();
 std::span<const TabSpec> LoanTabs();
+
+// The window's main pages, in the order of the main tab strip.
+inline constexpr int kMainPageCount = 5;
+// For each row of WindowLayout(), the main page the control lies on (the index of the page
+// container it is inside), or -1 for the window's own controls, the page containers among them.
+std::span<const int> ControlPages();
 
 // The control's object name: its name, followed by "_" and the index for array elements.
 std::string ObjectName(const ControlSpec& control);

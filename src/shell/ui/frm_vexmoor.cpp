@@ -27,6 +27,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -82,7 +83,7 @@ QImage ReadPicture(const QString& path, const char* format)
 
 } // namespace
 
-frmVexmoor::frmVexmoor(QWidget* parent)
+frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
     : QWidget(parent)
     , regionalFormat(platform::SystemRegionalFormat())
 {
@@ -95,31 +96,69 @@ frmVexmoor::frmVexmoor(QWidget* parent)
                  platform::TwipsToPixels(kClientHeightTwips));
 
     focusEvents = new platform::FocusEvents(this);
-    BuildControls();
     focusEvents->SetKeyPreview([this](QKeyEvent* event) { return PreviewKey(event); });
-
+    BuildPage(kWindowControls);
     tabOptions->SetClickHandler([this] { tabOptions_Click(); });
-    for (const auto& [index, label] : lblQnbWeb) {
-        const std::int16_t linkIndex = index;
-        connect(static_cast<LinkLabel*>(label), &LinkLabel::clicked, this,
-                [this, linkIndex] { lblQnbWeb_Click(linkIndex); });
+    BuildPage(0);
+    for (int page = 1; page < kMainPageCount; ++page) {
+        if (building == PageBuilding::AllAtOnce)
+            BuildPage(page);
+        else
+            idleBuildingDue = true;
     }
-    ConnectCalculator();
-    ConnectBreakEven();
-    ConnectLoan();
 }
 
 frmVexmoor::~frmVexmoor() = default;
 
-void frmVexmoor::BuildControls()
+bool frmVexmoor::PageBuilt(int page) const
 {
-    QHash<QString, QWidget*> byName;
-    std::vector<std::pair<int, QWidget*>> tabChain;
-    std::vector<std::pair<QLabel*, QString>> buddies;
+    return page >= 0 && page < kMainPageCount && pageBuilt[static_cast<std::size_t>(page)];
+}
 
-    for (const ControlSpec& control : WindowLayout()) {
+void frmVexmoor::EnsurePageBuilt(int page)
+{
+    if (page >= 0 && page < kMainPageCount && !PageBuilt(page))
+        BuildPage(page);
+}
+
+bool frmVexmoor::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // The pages not shown at start are made once the window has been painted, one in each
+    // pass of the event loop, so that the user sees the window first and can type at once.
+    if (event->type() == QEvent::Paint && idleBuildingDue) {
+        idleBuildingDue = false;
+        BuildNextPageWhenIdle();
+    }
+    return handled;
+}
+
+void frmVexmoor::BuildNextPageWhenIdle()
+{
+    QTimer::singleShot(0, this, [this] {
+        for (int page = 0; page < kMainPageCount; ++page) {
+            if (!PageBuilt(page)) {
+                BuildPage(page);
+                BuildNextPageWhenIdle();
+                return;
+            }
+        }
+    });
+}
+
+void frmVexmoor::BuildPage(int page)
+{
+    std::vector<std::pair<QLabel*, QString>> buddies;
+    const std::span<const ControlSpec> layout = WindowLayout();
+    const std::span<const int> pages = ControlPages();
+
+    for (std::size_t row = 0; row < layout.size(); ++row) {
+        if (pages[row] != page)
+            continue;
+        const ControlSpec& control = layout[row];
         const QString name = ToQString(ObjectName(control));
-        QWidget* parent = control.parent.empty() ? this : byName.value(ToQString(control.parent));
+        QWidget* parent =
+            control.parent.empty() ? this : controlsByName.value(ToQString(control.parent));
         Q_ASSERT(parent);
         const QRect rect =
             platform::TwipsRect(control.left, control.top, control.width, control.height);
@@ -199,6 +238,7 @@ void frmVexmoor::BuildControls()
             auto* link = new LinkLabel(caption, parent);
             link->setAlignment(ToQt(control.alignment));
             lblQnbWeb.Add(index, link);
+            connect(link, &LinkLabel::clicked, this, [this, index] { lblQnbWeb_Click(index); });
             widget = link;
             break;
         }
@@ -312,16 +352,44 @@ void frmVexmoor::BuildControls()
             widget->setToolTip(ToQString(control.tooltip));
         if (control.tabOrder >= 0 && widget->focusPolicy() != Qt::ClickFocus)
             tabChain.emplace_back(control.tabOrder, widget);
-        byName.insert(name, widget);
+        controlsByName.insert(name, widget);
     }
 
     for (const auto& [label, buddy] : buddies)
-        label->setBuddy(byName.value(buddy));
+        label->setBuddy(controlsByName.value(buddy));
 
-    std::stable_sort(tabChain.begin(), tabChain.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // The whole chain is laid again, so that a page made later takes its place in it.
+    std::sort(tabChain.begin(), tabChain.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabChain.size(); ++i)
         QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+
+    if (page == kWindowControls)
+        return;
+    pageBuilt[static_cast<std::size_t>(page)] = true;
+    switch (page) {
+    case 0:
+        ConnectCalculator();
+        break;
+    case 1:
+        ConnectBreakEven();
+        break;
+    case 2:
+        ConnectLoan();
+        break;
+    default:
+        break;
+    }
+    // A page made after the window has loaded gets what loading gave the others.
+    if (formLoaded) {
+        Form_Colors();
+        if (page == 1) {
+            ClearBreakEven();
+            tabOptions1_Click();
+        } else if (page == 2) {
+            tabOptions2_Click();
+        }
+    }
 }
 
 void frmVexmoor::Form_Load()
@@ -330,11 +398,16 @@ void frmVexmoor::Form_Load()
         // The client area is the design's; a window manager owns the frame around it.
         setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
                      platform::TwipsToPixels(kClientHeightTwips));
+        // A page not made yet runs its part of these steps when it is made.
+        formLoaded = true;
         Form_Colors();
-        ClearBreakEven();
+        if (PageBuilt(1))
+            ClearBreakEven();
         tabOptions_Click();
-        tabOptions1_Click();
-        tabOptions2_Click();
+        if (PageBuilt(1))
+            tabOptions1_Click();
+        if (PageBuilt(2))
+            tabOptions2_Click();
     });
 }
 
@@ -346,6 +419,8 @@ void frmVexmoor::Form_Colors()
             platform::ShapePanel* panel = colors.name == "shpVexmr" ? shpVexmr[index]
                 : colors.name == "shpBeVAny"                        ? shpBeVAny[index]
                                                                     : shpLonCal[index];
+            if (panel == nullptr)
+                continue; // on a page not made yet
             panel->SetOutlineColor(ToQColor(colors.outline));
             panel->SetFillColor(ToQColor(colors.fill));
         }
@@ -379,6 +454,7 @@ void frmVexmoor::tabOptions_Click()
                 platform::HideContainer(page);
                 continue;
             }
+            EnsurePageBuilt(i);
             platform::ShowContainer(page, kPageLeftTwips);
             calculatorPageActive = breakEvenPageActive = loanPageActive = talkToUsPageActive =
                 false;

@@ -2,7 +2,8 @@
 //
 // Design map
 //   shell/core/layout      the table of every control (name, index, kind, twips rectangle,
-//                          caption, tooltip, font, tab order); the window walks it once.
+//                          caption, tooltip, font, tab order); the window makes its controls
+//                          from it page by page, the hidden pages on first need.
 //   shell/ui/frm_vexmoor   builds the window from the table, Form_Load, Form_Colors, the main
 //                          page switch tabOptions_Click, Form_Unload, the links.
 //   shell/ui/keyboard      key preview: Form_KeyDown (Ctrl+Tab, calculator key codes) and
@@ -27,10 +28,14 @@
 #include "common/core/number_text.h"
 #include "loan/core/loan_terms.h"
 #include "platform/control_array.h"
+#include "shell/core/layout.h"
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 class QComboBox;
@@ -56,7 +61,12 @@ class frmVexmoor : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmVexmoor(QWidget* parent = nullptr);
+    // When the controls of the pages not shown at start are made. OnFirstVisit keeps them out of
+    // start-up time: a page is made on its first visit, or in the idle moments after the window
+    // is first painted, whichever comes first. AllAtOnce makes every control now.
+    enum class PageBuilding { AllAtOnce, OnFirstVisit };
+
+    explicit frmVexmoor(QWidget* parent = nullptr, PageBuilding building = PageBuilding::AllAtOnce);
     ~frmVexmoor() override;
 
     // ---- shell (shell/ui/frm_vexmoor.cpp) -----------------------------------------------------
@@ -65,6 +75,10 @@ public:
     void Form_Unload(std::int16_t& cancel);
     void tabOptions_Click();
     void lblQnbWeb_Click(std::int16_t index);
+    // Whether the controls of a main page (0 to 4, in the order of the tabs) exist, and making
+    // them if not.
+    bool PageBuilt(int page) const;
+    void EnsurePageBuilt(int page);
 
     platform::TabStrip* tabOptions = nullptr;
     platform::ControlArray<QWidget> picOptions;
@@ -172,10 +186,22 @@ public:
     bool principalPageActive = false;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildControls();
+    // The window's own controls (the main tab strip, the page containers, the footer link),
+    // then each main page's: made from the layout table, linked to their captions, placed in
+    // the Tab order and wired to their handlers.
+    static constexpr int kWindowControls = -1;
+    void BuildPage(int page);
+    void BuildNextPageWhenIdle();
+
+    std::array<bool, kMainPageCount> pageBuilt {};
+    bool idleBuildingDue = false;
+    bool formLoaded = false;
+    QHash<QString, QWidget*> controlsByName;
+    std::vector<std::pair<int, QWidget*>> tabChain; // Tab position, control
     // Each subsystem wires its controls' events to the handlers above (and fills its lists).
     void ConnectCalculator();
     void ConnectBreakEven();

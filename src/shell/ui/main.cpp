@@ -12,7 +12,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QString::fromLatin1(vexmoor::kAppShortName));
     QApplication::setDesktopFileName(QStringLiteral("com.quenbry.Vexmoor"));
 
-    vexmoor::frmVexmoor window;
+    // The pages not shown at start are made after the window first appears.
+    vexmoor::frmVexmoor window(nullptr, vexmoor::frmVexmoor::PageBuilding::OnFirstVisit);
     window.Form_Load();
     // Centred on the screen the window opens on.
     if (const QScreen* screen = window.screen()) {
