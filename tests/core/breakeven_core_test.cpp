@@ -1,13 +1,12 @@
 // The break-even arithmetic through its field texts: totals chained through displayed amounts,
 // break-even units rounded half to even, the partial writes a failure leaves, the analysis lines
-// and graph rows, and the graph routine's unit count.
+// and the graph routine's unit count.
 #include "breakeven/core/breakeven.h"
 #include "errors/core/failure.h"
 #include "support/formats.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 namespace vexmoor {
@@ -15,443 +14,170 @@ namespace {
 
 using test::DeDe;
 using test::EnUs;
-using test::FrFr;
-using test::HiIn;
 
-constexpr int kNoCalc = -1;
+constexpr int kCalculateOnly = -1;
+const std::string kHuge = "1" + std::string(200, '0'); // its square is beyond the double range
+const std::string kVast = "15" + std::string(307, '0'); // 1.5e308
 
-BreakEvenFields Fields(const char* units, const char* price, const char* variable,
-                       const char* fixed)
-{
-    // Result fields start with markers, so a test sees exactly which of them were written.
-    return {units, price, variable, fixed, "#4", "#5", "#6", "#7", "#8", "#9"};
-}
-
-// Runs RecomputeTotals(validate) then, unless calc is kNoCalc, ComputeBreakEven; returns the
-// failure number, 0 when both completed.
-int RunOperations(BreakEvenFields& fields, BreakEvenFigures& figures, int validate, bool calc,
-                  const RegionalFormat& format)
+// The failure number `run` throws, 0 when it completes.
+template<typename Run> int FailureOf(Run run)
 {
     try {
-        if (validate != kNoCalc)
-            RecomputeTotals(validate, fields, figures, format);
-        if (calc)
-            ComputeBreakEven(fields, figures, format);
+        run();
     } catch (const Failure& failure) {
         return failure.Number();
     }
     return 0;
 }
 
-const std::string kHuge = "1" + std::string(200, '0'); // 1e200, square beyond the double range
-const std::string kVast = "15" + std::string(307, '0'); // 1.5e308
-
-// Whole digits grouped in threes with two decimals, as en_US writes them.
-std::string EnUsAmount(const std::string& digits)
+// Puts the "|"-separated texts into the fields from `at` on.
+void Put(BreakEvenFields& fields, std::size_t at, const std::string& texts)
 {
-    std::string text;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            text += ',';
-        text += digits[i];
+    fields[at].clear();
+    for (const char c : texts) {
+        if (c == '|')
+            fields[++at].clear();
+        else
+            fields[at] += c;
     }
-    return text + ".00";
 }
 
 struct FieldsRow
 {
     const char* name;
-    RegionalFormat format;
-    BreakEvenFields fields;
-    int validate; // field index validated first, or kNoCalc
-    bool calc; // then the calculate action
+    std::string fields; // the texts from field 0 on, "|"-separated; result fields start as "#4"...
+    int validate; // the field validated before the calculate action, or kCalculateOnly
     int error;
-    BreakEvenFields expected;
+    std::string written; // the texts expected from field 4 on; fields not named keep their text
+    RegionalFormat format = EnUs();
 };
 
 // clang-format off
 const FieldsRow kFieldsRows[] = {
-    // --- the worked example
-    {"WorkedExampleValidate", EnUs(), Fields("100", "10", "6", "1,000"), 0, false, 0,
-     {"100", "10", "6", "1,000", "600.00", "1,600.00", "1,000.00", "-600.00", "#8", "#9"}},
-    {"WorkedExampleCalculate", EnUs(), Fields("100", "10", "6", "1,000"), 0, true, 0,
-     {"100", "10", "6", "1,000", "600.00", "1,600.00", "1,000.00", "-600.00", "4.00", "250"}},
-    // --- break-even units, half to even
-    {"QuotientTwoAndHalf", EnUs(), Fields("1", "400", "0", "1,000"), 0, true, 0,
-     {"1", "400", "0", "1,000", "0.00", "1,000.00", "400.00", "-600.00", "400.00", "2"}},
-    {"QuotientThreeAndHalf", EnUs(), Fields("1", "400", "0", "1,400"), 0, true, 0,
-     {"1", "400", "0", "1,400", "0.00", "1,400.00", "400.00", "-1,000.00", "400.00", "4"}},
-    {"NegativeContribution", EnUs(), Fields("1", "0", "400", "1,000"), 0, true, 0,
-     {"1", "0", "400", "1,000", "400.00", "1,400.00", "0.00", "-1,400.00", "-400.00", "-2"}},
-    {"ZeroContributionDividesByOne", EnUs(), Fields("1", "5", "5", "2.5"), 0, true, 0,
-     {"1", "5", "5", "2.5", "5.00", "7.50", "5.00", "-2.50", "0.00", "2"}},
-    {"ZeroContributionThreeAndHalf", EnUs(), Fields("1", "5", "5", "3.5"), 0, true, 0,
-     {"1", "5", "5", "3.5", "5.00", "8.50", "5.00", "-3.50", "0.00", "4"}},
-    {"TinyNegativeQuotientHasNoMinus", EnUs(), Fields("1", "0", "400", "100"), 0, true, 0,
-     {"1", "0", "400", "100", "400.00", "500.00", "0.00", "-500.00", "-400.00", "0"}},
-    // --- amounts are used as displayed, two decimals, halves away from zero
-    {"ThreeDecimalsUsedAsTwo", EnUs(), Fields("2.125", "1", "0", "0"), 0, false, 0,
-     {"2.125", "1", "0", "0", "0.00", "0.00", "2.13", "2.13", "#8", "#9"}},
-    {"ContributionFromRoundedAmounts", EnUs(), Fields("1", "10.005", "6.004", "0"), 0, true, 0,
-     {"1", "10.005", "6.004", "0", "6.00", "6.00", "10.01", "4.01", "4.01", "0"}},
-    {"TotalsChainedThroughTexts", EnUs(), Fields("3", "0.335", "0.335", "0.004"), 0, false, 0,
-     {"3", "0.335", "0.335", "0.004", "1.02", "1.02", "1.02", "0.00", "#8", "#9"}},
-    {"FixedCostsOnlyRecomputesFiveAndSeven", EnUs(),
-     {"100", "10", "6", "1", "7.00", "#5", "9.00", "#7", "#8", "#9"}, 3, false, 0,
-     {"100", "10", "6", "1", "7.00", "8.00", "9.00", "1.00", "#8", "#9"}},
-    {"ResultFieldIndexAboveThree", EnUs(),
-     {"100", "10", "6", "1", "7.00", "#5", "9.00", "#7", "#8", "#9"}, 8, false, 0,
-     {"100", "10", "6", "1", "7.00", "8.00", "9.00", "1.00", "#8", "#9"}},
-    // --- other regions
-    {"German", DeDe(), Fields("100", "10,5", "6", "1.000"), 0, true, 0,
-     {"100", "10,5", "6", "1.000", "600,00", "1.600,00", "1.050,00", "-550,00", "4,50", "222"}},
-    {"French", FrFr(), Fields("1\u202F000", "2,5", "1", "0"), 1, false, 0,
-     {"1\u202F000", "2,5", "1", "0", "1\u202F000,00", "1\u202F000,00", "2\u202F500,00",
-      "1\u202F500,00", "#8", "#9"}},
-    {"Indian", HiIn(), Fields("100000", "12.5", "0", "0"), 1, false, 0,
-     {"100000", "12.5", "0", "0", "0.00", "0.00", "12,50,000.00", "12,50,000.00", "#8", "#9"}},
-    // --- invalid numbers stop at the read; texts written before it stay
-    {"UnitsInvalid", EnUs(), Fields("abc", "10", "6", "1,000"), 0, false, 13,
-     Fields("abc", "10", "6", "1,000")},
-    {"UnitsEmpty", EnUs(), Fields("", "10", "6", "1,000"), 1, false, 13,
-     Fields("", "10", "6", "1,000")},
-    {"VariableCostsInvalid", EnUs(), Fields("100", "10", "6x", "1,000"), 0, false, 13,
-     Fields("100", "10", "6x", "1,000")},
-    {"PriceInvalidAfterFieldFour", EnUs(), Fields("100", "ten", "6", "1,000"), 2, false, 13,
-     {"100", "ten", "6", "1,000", "600.00", "#5", "#6", "#7", "#8", "#9"}},
-    {"FixedInvalidAfterFourAndSix", EnUs(), Fields("100", "10", "6", "abc"), 0, false, 13,
-     {"100", "10", "6", "abc", "600.00", "#5", "1,000.00", "#7", "#8", "#9"}},
-    {"FixedInvalidValidatingFixed", EnUs(), Fields("100", "10", "6", " "), 3, false, 13,
-     Fields("100", "10", "6", " ")},
-    {"ResultFieldInvalid", EnUs(), Fields("100", "10", "6", "1"), 3, false, 13,
-     Fields("100", "10", "6", "1")},
-    {"CalculatePriceInvalid", EnUs(), Fields("1", "1.2.3", "6", "1"), kNoCalc, true, 13,
-     Fields("1", "1.2.3", "6", "1")},
-    {"CalculateVariableInvalid", EnUs(), Fields("1", "1", "--6", "1"), kNoCalc, true, 13,
-     Fields("1", "1", "--6", "1")},
-    // --- overflow
-    {"RevenueOverflows", EnUs(), Fields(kHuge.c_str(), kHuge.c_str(), "1", "0"), 0, false, 6,
-     {kHuge, kHuge, "1", "0", EnUsAmount(kHuge), "#5", "#6", "#7", "#8", "#9"}},
-    {"CostsSumOverflows", EnUs(), Fields("1", "0", kVast.c_str(), kVast.c_str()), 0, false, 6,
-     {"1", "0", kVast, kVast, EnUsAmount(kVast), "#5", "0.00", "#7", "#8", "#9"}},
-    {"ContributionOverflows", EnUs(), Fields("1", kVast.c_str(), ("-" + kVast).c_str(), "0"),
-     kNoCalc, true, 6, Fields("1", kVast.c_str(), ("-" + kVast).c_str(), "0")},
+    {"WorkedExample", "100|10|6|1,000", 0, 0, "600.00|1,600.00|1,000.00|-600.00|4.00|250"},
+    {"TwoAndHalfUnitsToEven", "1|400|0|1,000", 0, 0, "0.00|1,000.00|400.00|-600.00|400.00|2"},
+    {"ThreeAndHalfUnitsToEven", "1|400|0|1,400", 0, 0, "0.00|1,400.00|400.00|-1,000.00|400.00|4"},
+    {"NegativeContribution", "1|0|400|1,000", 0, 0, "400.00|1,400.00|0.00|-1,400.00|-400.00|-2"},
+    {"ZeroContributionDividesByOne", "1|5|5|2.5", 0, 0, "5.00|7.50|5.00|-2.50|0.00|2"},
+    {"TinyNegativeQuotientHasNoMinus", "1|0|400|100", 0, 0, "400.00|500.00|0.00|-500.00|-400.00|0"},
+    // Amounts are used as displayed: two decimals, halves away from zero.
+    {"ThreeDecimalsUsedAsTwo", "2.125|1|0|0", 0, 0, "0.00|0.00|2.13|2.13|1.00|0"},
+    {"ContributionFromShownAmounts", "1|10.005|6.004|0", 0, 0, "6.00|6.00|10.01|4.01|4.01|0"},
+    {"TotalsChainedThroughTexts", "3|0.335|0.335|0.004", 0, 0, "1.02|1.02|1.02|0.00|0.00|0"},
+    // Fixed costs or a result field validated: only fields 5 and 7 are recomputed.
+    {"FixedCostsField", "100|10|6|1|7.00|#5|9.00", 3, 0, "7.00|8.00|9.00|1.00|4.00|0"},
+    {"ResultField", "100|10|6|1|7.00|#5|9.00", 8, 0, "7.00|8.00|9.00|1.00|4.00|0"},
+    {"German", "100|10,5|6|1.000", 0, 0, "600,00|1.600,00|1.050,00|-550,00|4,50|222", DeDe()},
+    // A text that is no number stops at its read; the texts written before it stay.
+    {"UnitsEmpty", "|10|6|1,000", 0, 13, ""},
+    {"PriceAfterFieldFour", "100|ten|6|1,000", 2, 13, "600.00"},
+    {"VariableCosts", "100|10|6x|1,000", 0, 13, ""},
+    {"FixedAfterFourAndSix", "100|10|6|abc", 0, 13, "600.00|#5|1,000.00"},
+    {"ResultFieldInvalid", "100|10|6|1", 3, 13, ""},
+    {"CalculatePrice", "1|1.2.3|6|1", kCalculateOnly, 13, ""},
+    // Results beyond the double range.
+    {"RevenueOverflows", kHuge + "|" + kHuge + "|0|0", 0, 6, "0.00"},
+    {"ContributionOverflows", "1|" + kVast + "|-" + kVast + "|0", kCalculateOnly, 6, ""},
 };
 // clang-format on
 
-void PrintTo(const FieldsRow& row, std::ostream* os)
+TEST(BreakEvenFields, ValidateThenCalculate)
 {
-    *os << row.name;
-}
-
-class FieldsTest : public testing::TestWithParam<FieldsRow>
-{
-};
-
-TEST_P(FieldsTest, Texts)
-{
-    const FieldsRow& row = GetParam();
-    BreakEvenFields fields = row.fields;
-    BreakEvenFigures figures;
-    EXPECT_EQ(RunOperations(fields, figures, row.validate, row.calc, row.format), row.error);
-    for (int i = 0; i < kBreakEvenFieldCount; ++i)
-        EXPECT_EQ(fields[i], row.expected[i]) << "field " << i;
-}
-
-INSTANTIATE_TEST_SUITE_P(BreakEven, FieldsTest, testing::ValuesIn(kFieldsRows),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(BreakEvenFigures, WorkedExample)
-{
-    BreakEvenFields fields = Fields("100", "10", "6", "1,000");
-    BreakEvenFigures figures;
-    ASSERT_EQ(RunOperations(fields, figures, 0, true, EnUs()), 0);
-    EXPECT_EQ(figures.FixedCosts, 1000);
-    EXPECT_EQ(figures.TotalVariableCosts, 600);
-    EXPECT_EQ(figures.TotalCosts, 1600);
-    EXPECT_EQ(figures.TotalRevenue, 1000);
-    EXPECT_EQ(figures.UnitPrice, 10);
-    EXPECT_EQ(figures.VariableCostPerUnit, 6);
-    EXPECT_EQ(figures.UnitContribution, 4);
-}
-
-TEST(BreakEvenFigures, FailedValidationLeavesTheLaterFiguresZero)
-{
-    BreakEvenFields fields = Fields("100", "10", "6", "1,000");
-    BreakEvenFigures figures;
-    ASSERT_EQ(RunOperations(fields, figures, 0, false, EnUs()), 0);
-    fields[6] = "oops";
-    EXPECT_EQ(RunOperations(fields, figures, 3, false, EnUs()), 13);
-    EXPECT_EQ(figures.FixedCosts, 1000);
-    EXPECT_EQ(figures.TotalVariableCosts, 600);
-    EXPECT_EQ(figures.TotalCosts, 1600);
-    EXPECT_EQ(figures.TotalRevenue, 0);
-}
-
-TEST(BreakEvenFigures, ClearResetsTextsAndFigures)
-{
-    BreakEvenFields fields = Fields("100", "10", "6", "1,000");
-    BreakEvenFigures figures;
-    ASSERT_EQ(RunOperations(fields, figures, 0, true, EnUs()), 0);
-    figures.GraphUnits = 100;
-    ResetBreakEven(fields, figures);
-    const BreakEvenFields cleared = {"0",    "0.00", "0.00", "0.00", "0.00",
-                                     "0.00", "0.00", "0.00", "0.00", "0.00"};
-    EXPECT_EQ(fields, cleared);
-    EXPECT_EQ(figures.FixedCosts, 0);
-    EXPECT_EQ(figures.UnitPrice, 0);
-    EXPECT_EQ(figures.GraphUnits, 0);
-    // Calculating right after clearing shows nothing the page no longer holds.
-    ASSERT_EQ(RunOperations(fields, figures, kNoCalc, true, EnUs()), 0);
-    EXPECT_EQ(fields[8], "0.00");
-    EXPECT_EQ(fields[9], "0");
-}
-
-struct ReformatRow
-{
-    const char* name;
-    RegionalFormat format;
-    int index;
-    const char* text;
-    const char* expected; // nullptr: fails with 13
-};
-
-// clang-format off
-const ReformatRow kReformatRows[] = {
-    {"PriceTwoDecimals", EnUs(), 1, "2.5", "2.50"},
-    {"UnitsHalfAwayFromZero", EnUs(), 0, "2.5", "3"},
-    {"UnitsNegativeHalf", EnUs(), 0, "-2.5", "-3"},
-    {"Grouped", EnUs(), 1, "1000", "1,000.00"},
-    {"UnitsTakenAsTyped", EnUs(), 0, "2.495", "2"}, // not 2.50 first, which would give 3
-    {"LeadingZero", EnUs(), 3, ".5", "0.50"},
-    {"Blanks", EnUs(), 2, "  7 ", "7.00"},
-    {"German", DeDe(), 1, "1234,565", "1.234,57"},
-    {"Invalid", EnUs(), 1, "1,2,", nullptr},
-    {"Empty", EnUs(), 0, "", nullptr},
-};
-// clang-format on
-
-TEST(BreakEvenReformat, Rows)
-{
-    for (const ReformatRow& row : kReformatRows) {
+    for (const FieldsRow& row : kFieldsRows) {
         SCOPED_TRACE(row.name);
-        std::optional<std::string> text;
-        int error = 0;
-        try {
-            text = ReformatFieldText(row.index, row.text, row.format);
-        } catch (const Failure& failure) {
-            error = failure.Number();
-        }
-        if (row.expected) {
-            EXPECT_EQ(text.value_or("<failed>"), row.expected);
-        } else {
-            EXPECT_EQ(error, 13);
-        }
+        BreakEvenFields fields {"", "", "", "", "#4", "#5", "#6", "#7", "#8", "#9"};
+        Put(fields, 0, row.fields);
+        BreakEvenFields expected = fields;
+        if (!row.written.empty())
+            Put(expected, 4, row.written);
+        BreakEvenFigures figures;
+        EXPECT_EQ(FailureOf([&] {
+                      if (row.validate != kCalculateOnly)
+                          RecomputeTotals(row.validate, fields, figures, row.format);
+                      ComputeBreakEven(fields, figures, row.format);
+                  }),
+                  row.error);
+        EXPECT_EQ(fields, expected);
     }
 }
 
-BreakEvenFigures ExampleFigures(double price, double variable, double fixed)
+TEST(BreakEvenFields, LeavingAFieldReformatsTheTextAsTyped)
 {
-    BreakEvenFigures figures;
-    figures.UnitPrice = price;
-    figures.VariableCostPerUnit = variable;
-    figures.FixedCosts = fixed;
-    return figures;
+    EXPECT_EQ(ReformatFieldText(0, "2.495", EnUs()), "2"); // not 2.50 first, which would give 3
+    EXPECT_EQ(ReformatFieldText(1, "2.495", EnUs()), "2.50");
+    EXPECT_EQ(FailureOf([] { ReformatFieldText(1, "1,2,", EnUs()); }), 13);
 }
 
 TEST(BreakEvenAnalysis, Lines)
 {
-    const std::string header = "Units" + std::string(16, ' ') + "Total Costs" +
-        std::string(16, ' ') + "Total Sales" + std::string(16, ' ') + "Profit";
-    EXPECT_EQ(AnalysisHeader(), header);
+    const BreakEvenFigures figures {.FixedCosts = 1000, .UnitPrice = 10, .VariableCostPerUnit = 6};
+    const auto gap = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
+    // The unit count ends in column 8 whatever its width; the amounts follow after fixed gaps.
+    EXPECT_EQ(AnalysisLine(7, figures, EnUs()),
+              gap(7) + "7" + gap(22) + "1,042.00" + gap(20) + "70.00" + gap(21) + "-972.00");
+    EXPECT_EQ(AnalysisLine(100, figures, EnUs()),
+              gap(5) + "100" + gap(22) + "1,600.00" + gap(20) + "1,000.00" + gap(21) + "-600.00");
 
-    const BreakEvenFigures example = ExampleFigures(10, 6, 1000);
-    struct
-    {
-        const char* name;
-        int i;
-        RegionalFormat format;
-        std::string expected;
-    } const rows[] = {
-        {"Seven", 7, EnUs(),
-         std::string(7, ' ') + "7" + std::string(22, ' ') + "1,042.00" + std::string(20, ' ') +
-             "70.00" + std::string(21, ' ') + "-972.00"},
-        {"Hundredth", 100, EnUs(),
-         std::string(5, ' ') + "100" + std::string(22, ' ') + "1,600.00" + std::string(20, ' ') +
-             "1,000.00" + std::string(21, ' ') + "-600.00"},
-        {"German", 100, DeDe(),
-         std::string(5, ' ') + "100" + std::string(22, ' ') + "1.600,00" + std::string(20, ' ') +
-             "1.000,00" + std::string(21, ' ') + "-600,00"},
-        {"LargestCount", 32767, EnUs(),
-         std::string(3, ' ') + "32767" + std::string(22, ' ') + "197,602.00" +
-             std::string(20, ' ') + "327,670.00" + std::string(21, ' ') + "130,068.00"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(AnalysisLine(row.i, example, row.format), row.expected);
-    }
-    // The unit count ends in column 8 whatever its width.
-    EXPECT_EQ(AnalysisLine(7, example, EnUs()).find('7'), 7u);
-    EXPECT_EQ(AnalysisLine(100, example, EnUs()).find("100"), 5u);
+    // Costs 0.005 and sales 0.01 both show 0.01; the profit 0.005 shows 0.01, not 0.00.
+    const BreakEvenFigures tiny {.UnitPrice = 0.01, .VariableCostPerUnit = 0.005};
+    EXPECT_TRUE(AnalysisLine(1, tiny, EnUs()).ends_with(" 0.01"));
+    EXPECT_EQ(GraphRowValues(1, tiny).totalCosts, 0.005); // graph values are not rounded
 }
 
-TEST(BreakEvenAnalysis, ProfitComputedAfreshNotFromRoundedTexts)
-{
-    // Costs 0.005 and sales 0.01 display as 0.01 each; the profit 0.005 displays as 0.01.
-    const BreakEvenFigures figures = ExampleFigures(0.01, 0.005, 0);
-    const std::string line = AnalysisLine(1, figures, EnUs());
-    EXPECT_EQ(line.substr(line.size() - 4), "0.01");
-    EXPECT_EQ(GraphRow(1, figures).values.totalCosts, 0.005);
-}
-
-TEST(BreakEvenGraph, Row)
-{
-    const GraphPoint point = GraphRow(2, ExampleFigures(10, 6, 20));
-    EXPECT_EQ(point.label, "2 ");
-    EXPECT_EQ(point.values.totalCosts, 32);
-    EXPECT_EQ(point.values.totalSales, 20);
-    EXPECT_EQ(point.values.fixedCosts, 20);
-    // Values are not rounded.
-    EXPECT_EQ(GraphRow(3, ExampleFigures(0.001, 0, 0)).values.totalSales, 3 * 0.001);
-}
-
+// The units text, the failure, then the figure (from 99), the list lines and the graph rows.
 struct UnitsRow
 {
-    const char* name;
     const char* text;
-    int error;
-    int graphUnits; // the figure afterwards (starting from 99)
-    std::size_t lines;
-    std::size_t rows;
+    int error, graphUnits;
+    std::size_t lines, rows;
 };
 
 // clang-format off
 const UnitsRow kUnitsRows[] = {
-    {"Three", "3", 0, 3, 4, 3},
-    {"ZeroText", "0", 0, 1, 0, 1},
-    {"ZeroWithDecimals", "0.00", 0, 0, 1, 0},
-    {"ZeroZero", "00", 0, 0, 1, 0},
-    {"Grouped", "1,000", 0, 1000, 1001, 1000},
-    {"HalfToEvenDown", "2.5", 0, 2, 3, 2},
-    {"HalfToEvenUp", "3.5", 0, 4, 5, 4},
-    {"Largest", "32,767", 0, 32767, 32768, 32767},
-    {"NegativeHalfToZero", "-0.5", 0, 0, 1, 0},
-    {"RoundsBeyondRange", "32767.5", 6, 99, 0, 0},
-    {"Beyond", "40,000", 6, 99, 0, 0},
-    {"Huge", kHuge.c_str(), 6, 99, 0, 0},
-    {"Invalid", "abc", 13, 99, 0, 0},
-    {"Empty", "", 13, 99, 0, 0},
-    {"Negative", "-5", 5, -5, 1, 0},
-    {"Smallest", "-32768.5", 5, -32768, 1, 0},
+    {"0", 0, 1, 0, 1},        {"0.00", 0, 0, 1, 0},        {"1,000", 0, 1000, 1001, 1000},
+    {"2.5", 0, 2, 3, 2},      {"3.5", 0, 4, 5, 4},         {"32767.5", 6, 99, 0, 0},
+    {"40,000", 6, 99, 0, 0},  {"abc", 13, 99, 0, 0},       {"-5", 5, -5, 1, 0},
 };
 // clang-format on
 
 TEST(BreakEvenGraph, UnitsText)
 {
     for (const UnitsRow& row : kUnitsRows) {
-        SCOPED_TRACE(row.name);
-        BreakEvenFigures figures = ExampleFigures(10, 6, 20);
-        figures.GraphUnits = 99;
+        SCOPED_TRACE(row.text);
+        BreakEvenFigures figures {
+            .FixedCosts = 20, .UnitPrice = 10, .VariableCostPerUnit = 6, .GraphUnits = 99};
         BreakEvenAnalysis analysis;
-        int error = 0;
-        try {
-            BuildBreakEvenAnalysis(row.text, figures, EnUs(), analysis);
-        } catch (const Failure& failure) {
-            error = failure.Number();
-        }
-        EXPECT_EQ(error, row.error);
+        EXPECT_EQ(FailureOf([&] { BuildBreakEvenAnalysis(row.text, figures, EnUs(), analysis); }),
+                  row.error);
         EXPECT_EQ(figures.GraphUnits, row.graphUnits);
         EXPECT_EQ(analysis.lines.size(), row.lines);
-        if (error == 0) {
+        if (row.error == 0) {
             EXPECT_EQ(analysis.grid.rows.size(), row.rows);
             EXPECT_EQ(analysis.extentSet, row.lines > 0);
         }
-        if (!analysis.lines.empty()) {
-            EXPECT_EQ(analysis.lines.front(), AnalysisHeader());
-        }
+        EXPECT_TRUE(analysis.lines.empty() || analysis.lines.front() == AnalysisHeader());
     }
 }
 
-TEST(BreakEvenGraph, ThreeUnitExample)
+TEST(BreakEvenGraph, GridValuesTheirTextsAndOverflow)
 {
-    BreakEvenFigures figures = ExampleFigures(10, 6, 20);
-    BreakEvenAnalysis analysis;
-    BuildBreakEvenAnalysis("3", figures, EnUs(), analysis);
-    ASSERT_EQ(analysis.lines.size(), 4u);
-    const char* costs[] = {"26.00", "32.00", "38.00"};
-    const char* sales[] = {"10.00", "20.00", "30.00"};
-    const char* profits[] = {"-16.00", "-12.00", "-8.00"};
-    for (int i = 0; i < 3; ++i) {
-        const std::string line(analysis.lines[static_cast<std::size_t>(i + 1)]);
-        EXPECT_NE(line.find(std::string(22, ' ') + costs[i] + std::string(20, ' ') + sales[i] +
-                            std::string(21, ' ') + profits[i]),
-                  std::string::npos)
-            << line;
-    }
-    const GraphGrid& grid = analysis.grid;
-    EXPECT_EQ(grid.seriesCount, 3);
-    EXPECT_TRUE(grid.labelled);
-    ASSERT_EQ(grid.rows.size(), 3u);
-    EXPECT_EQ(grid.Label(1), "1 ");
-    EXPECT_EQ(grid.Label(3), "3 ");
-    EXPECT_EQ(grid.Label(4), "");
+    BreakEvenFigures figures {.FixedCosts = 20, .UnitPrice = 10, .VariableCostPerUnit = 6};
+    BreakEvenAnalysis three;
+    BuildBreakEvenAnalysis("3", figures, EnUs(), three);
     double value = 0;
-    ASSERT_TRUE(grid.Value(2, 2, value));
-    EXPECT_EQ(value, 20);
-    for (int p = 1; p <= 3; ++p) {
-        ASSERT_TRUE(grid.Value(3, p, value));
-        EXPECT_EQ(value, 20);
-    }
-    EXPECT_FALSE(grid.Value(4, 1, value));
-    EXPECT_FALSE(grid.Value(1, 4, value));
-    EXPECT_FALSE(grid.Value(1, 0, value));
-}
-
-TEST(BreakEvenGraph, ZeroUnitsGivesOneUnlabelledTwoValuePoint)
-{
-    BreakEvenFigures figures = ExampleFigures(10, 6, 20);
-    BreakEvenAnalysis analysis;
-    BuildBreakEvenAnalysis("0", figures, EnUs(), analysis);
-    EXPECT_FALSE(analysis.grid.labelled);
-    EXPECT_EQ(analysis.grid.Label(1), "");
-    EXPECT_EQ(analysis.grid.seriesCount, 2);
-    ASSERT_EQ(analysis.grid.rows.size(), 1u);
-    double value = -1;
-    ASSERT_TRUE(analysis.grid.Value(1, 1, value));
-    EXPECT_EQ(value, 0);
-    ASSERT_TRUE(analysis.grid.Value(2, 1, value));
-    EXPECT_EQ(value, 0);
-    EXPECT_FALSE(analysis.grid.Value(3, 1, value));
-}
-
-TEST(BreakEvenGraph, OverflowKeepsTheLinesBefore)
-{
-    BreakEvenFigures figures = ExampleFigures(1.7e308, 0, 0);
-    BreakEvenAnalysis analysis;
-    try {
-        BuildBreakEvenAnalysis("5", figures, EnUs(), analysis);
-        ADD_FAILURE() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.Number(), 6);
-    }
-    EXPECT_EQ(analysis.lines.size(), 2u); // the header and unit 1
-    EXPECT_FALSE(analysis.extentSet);
-}
-
-TEST(BreakEvenGraph, DataPointText)
-{
-    struct
-    {
-        double value;
-        RegionalFormat format;
-        const char* expected;
-    } const rows[] = {
-        {20, EnUs(), "20"},   {-16, EnUs(), "-16"},         {0, EnUs(), "0"},
-        {-0.0, EnUs(), "0"},  {26.5, EnUs(), "26.5"},       {26.5, DeDe(), "26,5"},
-        {0.1, EnUs(), "0.1"}, {1234567, EnUs(), "1234567"}, {1e20, EnUs(), "100000000000000000000"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(DataPointText(row.value, row.format), row.expected) << row.value;
+    EXPECT_TRUE(three.grid.Value(1, 3, value) && value == 38);
+    EXPECT_FALSE(three.grid.Value(4, 1, value) || three.grid.Value(1, 4, value) ||
+                 three.grid.Value(1, 0, value));
+    // A clicked point's value: the shortest digits, the regional separator and minus sign.
+    EXPECT_EQ(DataPointText(-16.5, DeDe()), "-16,5");
+    EXPECT_EQ(DataPointText(0.1, EnUs()), "0.1");
+    EXPECT_EQ(DataPointText(1e20, EnUs()), "100000000000000000000");
+    // An overflow keeps the lines before it, and no sideways extent.
+    figures.UnitPrice = 1.7e308;
+    BreakEvenAnalysis overflow;
+    EXPECT_EQ(FailureOf([&] { BuildBreakEvenAnalysis("5", figures, EnUs(), overflow); }), 6);
+    EXPECT_EQ(overflow.lines.size(), 2u); // the header and unit 1
+    EXPECT_FALSE(overflow.extentSet);
 }
 
 } // namespace
