@@ -3,6 +3,7 @@
 // and the graph routine's unit count.
 #include "breakeven/core/breakeven.h"
 #include "errors/core/failure.h"
+#include "support/failure_of.h"
 #include "support/formats.h"
 
 #include <gtest/gtest.h>
@@ -12,23 +13,14 @@
 namespace vexmoor {
 namespace {
 
+using test::FailureOf;
+
 using test::DeDe;
 using test::EnUs;
 
 constexpr int kCalculateOnly = -1;
 const std::string kHuge = "1" + std::string(200, '0'); // its square is beyond the double range
 const std::string kVast = "15" + std::string(307, '0'); // 1.5e308
-
-// The failure number `run` throws, 0 when it completes.
-template<typename Run> int FailureOf(Run run)
-{
-    try {
-        run();
-    } catch (const Failure& failure) {
-        return failure.Number();
-    }
-    return 0;
-}
 
 // Puts the "|"-separated texts into the fields from `at` on.
 void Put(BreakEvenFields& fields, std::size_t at, const std::string& texts)

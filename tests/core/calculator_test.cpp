@@ -4,6 +4,7 @@
 #include "calculator/core/calculator_keys.h"
 #include "calculator/core/calculator_numbers.h"
 #include "errors/core/failure.h"
+#include "support/failure_of.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,8 @@
 namespace vexmoor {
 namespace {
 
+using test::FailureOf;
+
 std::vector<std::string> Split(const std::string& text)
 {
     std::istringstream in(text);
@@ -26,17 +29,6 @@ std::vector<std::string> Split(const std::string& text)
     for (std::string word; in >> word;)
         words.push_back(word);
     return words;
-}
-
-// The failure number `run` throws, 0 when it completes.
-template<typename Run> int FailureOf(Run run)
-{
-    try {
-        run();
-    } catch (const Failure& failure) {
-        return failure.Number();
-    }
-    return 0;
 }
 
 // Key captions in, the display after the last key out; "!": that key beeps (no other may).

@@ -4,6 +4,7 @@
 #include "loan/core/loan_schedule.h"
 
 #include "errors/core/failure.h"
+#include "support/failure_of.h"
 #include "support/formats.h"
 
 #include <gtest/gtest.h>
@@ -17,19 +18,11 @@
 namespace vexmoor {
 namespace {
 
+using test::FailureOf;
+
 using test::DeDe;
 using test::EnUs;
 using test::SvSe;
-
-int FailureNumber(const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const Failure& failure) {
-        return failure.Number();
-    }
-    return 0;
-}
 
 struct Outcome
 {
@@ -41,7 +34,7 @@ Outcome Calculate(bool repayment, const LoanEntries& entries, LoanState& state,
                   const RegionalFormat& format = EnUs())
 {
     Outcome outcome;
-    outcome.failure = FailureNumber([&] {
+    outcome.failure = FailureOf([&] {
         auto show = [&](const std::string& text) { outcome.shown = text; };
         if (repayment)
             CalculateRepayment(entries, state, format, show);
@@ -62,7 +55,7 @@ Built Build(const std::string& loanType, LoanState& state, const RegionalFormat&
 {
     Built built;
     const LoanScheduleRequest request {fromRepayment, !fromRepayment, loanType, loanType};
-    built.failure = FailureNumber([&] {
+    built.failure = FailureOf([&] {
         BuildLoanScheduleLines(request, state, format,
                                [&](std::string&& line) { built.lines.push_back(std::move(line)); });
     });
@@ -83,7 +76,7 @@ TEST(LoanNumbers, ResultTextsAndModes)
     };
     for (const auto& row : rows)
         EXPECT_EQ(FormatLoanAmount(row.value, row.format), row.text) << row.value;
-    EXPECT_EQ(FailureNumber([] { FormatLoanAmount(NAN, EnUs()); }), 6);
+    EXPECT_EQ(FailureOf([] { FormatLoanAmount(NAN, EnUs()); }), 6);
 
     // The eight periodic modes stay; the lump sum and any other text (no trimming) are monthly.
     for (std::size_t i = 0; i < 8; ++i)
@@ -118,7 +111,7 @@ TEST(LoanTerms, ConversionByRatePeriodAndMode)
     for (const auto& row : rows) {
         LoanState state;
         state.instalmentCount = 7;
-        EXPECT_EQ(FailureNumber([&] {
+        EXPECT_EQ(FailureOf([&] {
                       ConvertLoanTerms(row.percent, row.period, row.mode, row.term, state, EnUs());
                   }),
                   row.failure)

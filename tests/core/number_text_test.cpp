@@ -1,6 +1,7 @@
 // Regional number texts: formatting and both rounding rules tested on ties in several regions,
 // every reason a text is rejected, and a round trip over a million doubles of every magnitude.
 #include "common/core/number_text.h"
+#include "core/support/failure_of.h"
 #include "core/support/formats.h"
 #include "errors/core/failure.h"
 
@@ -16,6 +17,8 @@
 namespace vexmoor {
 namespace {
 
+using test::FailureOf;
+
 using namespace test;
 
 // text followed by count times piece.
@@ -24,17 +27,6 @@ std::string Repeat(std::string text, const std::string& piece, int count)
     while (count-- > 0)
         text += piece;
     return text;
-}
-
-// The number of the Failure that f throws, 0 when it throws none.
-template<typename F> int ErrorOf(F f)
-{
-    try {
-        f();
-    } catch (const Failure& failure) {
-        return failure.Number();
-    }
-    return 0;
 }
 
 TEST(NumberText, FormatFixed)
@@ -78,9 +70,9 @@ TEST(NumberText, FormatFixed)
     }
     // A non-finite value is an overflow; decimals run from 0 to 15.
     for (const double value : {HUGE_VAL, -HUGE_VAL, double(NAN)})
-        EXPECT_EQ(ErrorOf([value] { (void)FormatFixed(value, 2, EnUs()); }), 6) << value;
-    EXPECT_NE(ErrorOf([] { (void)FormatFixed(1.0, 16, EnUs()); }), 0);
-    EXPECT_NE(ErrorOf([] { (void)RoundHalfEven(1.0, -1); }), 0);
+        EXPECT_EQ(FailureOf([value] { (void)FormatFixed(value, 2, EnUs()); }), 6) << value;
+    EXPECT_NE(FailureOf([] { (void)FormatFixed(1.0, 16, EnUs()); }), 0);
+    EXPECT_NE(FailureOf([] { (void)RoundHalfEven(1.0, -1); }), 0);
 }
 
 // Ties judged on the shortest digits: 0.35 is one although its double lies above, 0.45 below.
@@ -145,7 +137,7 @@ TEST(NumberText, ParseNumber)
     };
     for (const auto& row : rows) {
         double value = 0;
-        EXPECT_EQ(ErrorOf([&] { value = ParseNumber(row.text, row.format); }), row.error)
+        EXPECT_EQ(FailureOf([&] { value = ParseNumber(row.text, row.format); }), row.error)
             << row.name;
         EXPECT_EQ(value, row.expected) << row.name;
     }
