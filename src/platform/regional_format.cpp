@@ -19,20 +19,17 @@ int DigitCount(const QString& group)
     return static_cast<int>(group.toUcs4().size());
 }
 
-} // namespace
-
-RegionalFormat RegionalFormatFromLocale(const QLocale& locale)
+RegionalFormat FormatOf(const QLocale& locale)
 {
     RegionalFormat format;
     const QString decimalPoint = locale.decimalPoint();
     const QString groupSeparator = locale.groupSeparator();
     const QString minusSign = locale.negativeSign();
-    if (!decimalPoint.isEmpty())
-        format.decimalSeparator = decimalPoint.toStdString();
+    format.decimalSeparator = decimalPoint.toStdString();
     if (!minusSign.isEmpty())
         format.minusSign = minusSign.toStdString();
 
-    const QStringList groups = groupSeparator.isEmpty() || groupSeparator == decimalPoint
+    const QStringList groups = groupSeparator.isEmpty()
         ? QStringList()
         : locale.toString(kGroupingSample).split(groupSeparator);
     if (groups.size() < 2) {
@@ -49,10 +46,36 @@ RegionalFormat RegionalFormatFromLocale(const QLocale& locale)
     return format;
 }
 
-const RegionalFormat& SystemRegionalFormat()
+bool HasOwnNumberFormat(const QLocale& locale)
 {
-    static const RegionalFormat format = RegionalFormatFromLocale(QLocale::system());
-    return format;
+    if (locale.language() == QLocale::C)
+        return false;
+    RegionalFormat separators;
+    separators.decimalSeparator = locale.decimalPoint().toStdString();
+    separators.groupSeparator = locale.groupSeparator().toStdString();
+    return IsUnambiguous(separators);
+}
+
+} // namespace
+
+QLocale NumberLocaleFor(const QLocale& locale)
+{
+    return HasOwnNumberFormat(locale) ? locale : QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+RegionalFormat RegionalFormatFromLocale(const QLocale& locale)
+{
+    return FormatOf(NumberLocaleFor(locale));
+}
+
+QLocale NumberLocale()
+{
+    return NumberLocaleFor(QLocale());
+}
+
+RegionalFormat UserRegionalFormat()
+{
+    return RegionalFormatFromLocale(QLocale());
 }
 
 } // namespace vexmoor::platform

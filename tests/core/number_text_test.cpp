@@ -144,6 +144,25 @@ TEST(NumberText, ParseNumber)
     EXPECT_FALSE(std::signbit(ParseNumber("-0.00", EnUs())));
 }
 
+// Formats a region is served in, and those it falls back from to en_US.
+TEST(NumberText, IsUnambiguous)
+{
+    const struct
+    {
+        const char* name;
+        RegionalFormat format;
+        bool unambiguous;
+    } rows[] = {
+        {"en_US", EnUs(), true},
+        {"de_DE", DeDe(), true},
+        {"without grouping", {",", "", 0, 0, "-"}, true},
+        {"no decimal separator", {"", ",", 3, 3, "-"}, false},
+        {"separators alike", {".", ".", 3, 3, "-"}, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(IsUnambiguous(row.format), row.unambiguous) << row.name;
+}
+
 // The rounding rules restated on fixed-notation texts: shortest digits ending within decimals + 1
 // places are rounded on those digits (a final 5 is a tie); other values on their exact expansion.
 double ReferenceRound(double value, int decimals, bool halfEven)

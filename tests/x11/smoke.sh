@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The real program in a real X server: it opens its window, shows every page when its tabs are
-# chosen with the keyboard, closes when asked as a window manager would, and writes no file.
-# Usage: smoke.sh <path to vexmoor>. Screenshots go to $VEXMOOR_SHOTS (default: a temp folder).
+# chosen with the keyboard, takes the break-even worked example and a loan principal typed field
+# by field without a message box (in any region it must read back the texts it wrote itself),
+# closes when asked as a window manager would, and writes no file.
+# Usage: smoke.sh <path to vexmoor> [region, such as de_DE.UTF-8: the program's LC_ALL].
+# Screenshots go to $VEXMOOR_SHOTS (default: a temp folder).
 set -euo pipefail
 program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,7 +21,9 @@ trap 'rm -rf "$work" "$work.shots"' EXIT
 cp "$program" "$work/vexmoor"
 before=$(ls -A "$work")
 cd "$work"
-./vexmoor >"$work/out.log" 2>&1 &
+region=${2:-${LC_ALL:-}}
+# Qt reads LC_ALL itself; the region needs no locale installed on the system.
+LC_ALL=$region ./vexmoor >"$work/out.log" 2>&1 &
 pid=$!
 
 window=""
@@ -40,6 +45,34 @@ for page in "alt+b:break-even" "alt+l:loan" "ctrl+Tab:talk-to-us" "alt+d:disclai
     shoot "${page##*:}"
 done
 
+# Typing, each field left with Tab; places are window coordinates of the fixed layout.
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+enter() {
+    for text in "$@"; do
+        xdotool key ctrl+a
+        xdotool type --delay 20 "$text"
+        xdotool key Tab
+        sleep 0.2
+    done
+}
+xdotool key --window "$window" alt+b
+click 387 101 # Sales
+enter 100 10 6 1000
+click 366 272 # Calculate Break Even Units
+shoot break-even-typed
+xdotool key --window "$window" alt+l
+click 275 101 # Principal Amount
+enter 100000
+xdotool key Tab Tab Tab # on through the loan type, the untouched rate and its period
+sleep 0.3
+shoot loan-typed
+if xdotool search --name '^System Support$' >/dev/null 2>&1; then
+    import -window root "$shots/message.png"
+    echo "FAIL: a message box came up while typing (LC_ALL=$region); see $shots/message.png"
+    kill "$pid"
+    exit 1
+fi
+
 python3 "$here/close_window.py" "$window"
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then
@@ -51,4 +84,4 @@ wait "$pid" || { echo "FAIL: exit status $?"; cat "$work/out.log"; exit 1; }
 rm -f "$work/out.log"
 after=$(ls -A "$work")
 [ "$before" = "$after" ] || { echo "FAIL: files written: $after"; exit 1; }
-echo "smoke: window shown, pages switched, closed cleanly, no file written; shots in $shots"
+echo "smoke (LC_ALL=$region): window shown, pages switched, fields typed without a message, closed cleanly, no file written; shots in $shots"

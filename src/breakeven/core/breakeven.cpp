@@ -74,11 +74,17 @@ std::string ReformatFieldText(int index, std::string_view text, const RegionalFo
     return FormatAmount(ParseNumber(text, format), index == kUnits ? 0 : 2, format);
 }
 
-void ResetBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures)
+std::string ClearedFieldText(int index, const RegionalFormat& format)
 {
-    fields[kUnits] = "0";
-    for (int i = 1; i < kBreakEvenFieldCount; ++i)
-        fields[i] = "0.00";
+    // Field 9 shows whole units once calculated, but is cleared with two decimals like the rest.
+    return FormatAmount(0, index == kUnits ? 0 : 2, format);
+}
+
+void ResetBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures,
+                    const RegionalFormat& format)
+{
+    for (int i = 0; i < kBreakEvenFieldCount; ++i)
+        fields[static_cast<std::size_t>(i)] = ClearedFieldText(i, format);
     figures = BreakEvenFigures {};
 }
 
@@ -202,7 +208,8 @@ void BuildBreakEvenAnalysis(std::string_view unitsText, BreakEvenFigures& figure
 {
     figures.GraphUnits = GraphUnitsFromText(unitsText, format);
 
-    if (unitsText == "0") {
+    // Exactly the cleared text: "0.00" or "00" are counts like any other.
+    if (unitsText == ClearedFieldText(kUnits, format)) {
         figures.GraphUnits = 1;
         analysis.grid.seriesCount = 2;
         analysis.grid.labelled = false;

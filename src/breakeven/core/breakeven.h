@@ -46,9 +46,14 @@ double ReadAmount(std::string_view text, const RegionalFormat& format);
 // decimals) written with 0 decimals in field 0 and 2 in every other field.
 std::string ReformatFieldText(int index, std::string_view text, const RegionalFormat& format);
 
-// The cleared page: field 0 "0", the others "0.00", and every figure back to 0, so that a
+// The text of a cleared field: zero with the field's decimals in the regional format ("0" in
+// field 0; "0.00" in en_US, "0,00" in de_DE in the others).
+std::string ClearedFieldText(int index, const RegionalFormat& format);
+
+// The cleared page: every field its cleared text, and every figure back to 0, so that a
 // calculation right after clearing uses nothing the page no longer shows.
-void ResetBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures);
+void ResetBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures,
+                    const RegionalFormat& format);
 
 // After the field `index` was edited: fields 4 and 6 (only for index 0 to 2), then 5 and 7,
 // each total chained through the two-decimal text of the one before.
@@ -124,8 +129,8 @@ GraphPoint GraphRow(int i, const BreakEvenFigures& figures);
 GraphValues GraphRowValues(int i, const BreakEvenFigures& figures);
 
 // The grid handed to the chart: normally one labelled row per unit count with three values;
-// for the units text "0" a single unlabelled row with two values, both 0. Row p (1-based) is the
-// point for unit count p.
+// for the cleared units text "0" a single unlabelled row with two values, both 0. Row p (1-based)
+// is the point for unit count p.
 struct GraphGrid
 {
     int seriesCount = 3;

@@ -6,6 +6,8 @@
 // The unit counts are a value axis with a few ticks, not a label per point.
 #include "breakeven/ui/breakeven_chart.h"
 
+#include "platform/regional_format.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
@@ -13,6 +15,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QList>
+#include <QLocale>
 #include <QPen>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -109,6 +112,8 @@ void BreakEvenChart::EnsureCreated()
         return;
 
     m_chart = new QChart;
+    // Axis labels in the region's own number format, the one the fields and lists use.
+    m_chart->setLocale(platform::NumberLocale());
     m_chart->setLocalizeNumbers(true);
     m_chart->setBackgroundRoundness(0);
     m_chart->setMargins(QMargins(2, 2, 6, 2));

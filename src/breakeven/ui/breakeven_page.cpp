@@ -170,7 +170,9 @@ void frmVexmoor::cmdClrBeV_Click()
 void frmVexmoor::ClearBreakEven()
 {
     // The figures go back to 0 with the texts; the graph keeps the last result.
-    RunOnFields(txtBeV, [&](BreakEvenFields& fields) { ResetBreakEven(fields, breakEven); });
+    RunOnFields(txtBeV, [&](BreakEvenFields& fields) {
+        ResetBreakEven(fields, breakEven, regionalFormat);
+    });
     lstBev->Clear();
 }
 

@@ -321,6 +321,11 @@ private:
 
 } // namespace
 
+bool IsUnambiguous(const RegionalFormat& format)
+{
+    return !format.decimalSeparator.empty() && format.decimalSeparator != format.groupSeparator;
+}
+
 std::string FormatFixed(double value, int decimals, const RegionalFormat& format)
 {
     CheckedDecimals(decimals);

@@ -21,6 +21,11 @@ struct RegionalFormat
     friend bool operator==(const RegionalFormat&, const RegionalFormat&) = default;
 };
 
+// Whether numbers written in `format` read back as one value only: it has a decimal separator,
+// and its group separator differs from it (were both ".", 1.234 could be 1234 or 1.234). A
+// region that fails this is served the default format, en_US's, instead.
+bool IsUnambiguous(const RegionalFormat& format);
+
 // value written with exactly `decimals` decimals (0 to 15), grouped, leading zero below 1, the
 // region's minus sign. An exact half is rounded away from zero, and "half" is judged on the
 // shortest decimal text that reads back to the same double (1.005 -> 1.01). A value that rounds

@@ -53,11 +53,16 @@ int EntryDecimals(LoanEntryPage page, std::int16_t fieldIndex)
     return 2;
 }
 
-std::array<ZeroText, 4> LoanZeroTexts(LoanEntryPage page)
+std::array<ZeroText, 4> LoanZeroTexts(LoanEntryPage page, const RegionalFormat& format)
 {
-    if (page == LoanEntryPage::Repayment)
-        return {{{0, "0.00"}, {1, "0.0000"}, {2, "0"}, {4, "0.00"}}};
-    return {{{0, "0.00"}, {2, "0"}, {3, "0.0000"}, {4, "0.00"}}};
+    // Every field but the mode selector's index, the result field included.
+    const std::array<std::int16_t, 4> fields = page == LoanEntryPage::Repayment
+        ? std::array<std::int16_t, 4> {0, 1, 2, 4}
+        : std::array<std::int16_t, 4> {0, 2, 3, 4};
+    std::array<ZeroText, 4> texts;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        texts[i] = {fields[i], FormatFixed(0, EntryDecimals(page, fields[i]), format)};
+    return texts;
 }
 
 std::string ReformatLoanEntry(std::string_view text, int decimals, const RegionalFormat& format)

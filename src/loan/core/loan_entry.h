@@ -51,10 +51,11 @@ std::int16_t ModeSelectorIndex(LoanEntryPage page);
 struct ZeroText
 {
     std::int16_t fieldIndex;
-    std::string_view text;
+    std::string text;
 };
-// What Clear writes into the page's four fields, in field order.
-std::array<ZeroText, 4> LoanZeroTexts(LoanEntryPage page);
+// What Clear writes into the page's four fields, in field order: zero with each field's decimals
+// in the regional format ("0.00", "0.0000", "0" in en_US; "0,00", "0,0000", "0" in de_DE).
+std::array<ZeroText, 4> LoanZeroTexts(LoanEntryPage page, const RegionalFormat& format);
 
 // The entry text as a number rewritten with `decimals` decimals, halves away from zero, in the
 // regional format ("1234.5" -> "1,234.50"; "12.5" -> "13" with no decimals). Throws

@@ -293,7 +293,7 @@ void frmVexmoor::ClearLoanPage(LoanPage page)
 {
     const LoanEntryPage entryPage = ToEntryPage(page);
     const auto& fields = entryPage == LoanEntryPage::Repayment ? txtCalRpy : txtCalPrn;
-    for (const ZeroText& zero : LoanZeroTexts(entryPage))
+    for (const ZeroText& zero : LoanZeroTexts(entryPage, regionalFormat))
         fields[zero.fieldIndex]->setText(ToQString(zero.text));
     lstLsd->Clear();
 }

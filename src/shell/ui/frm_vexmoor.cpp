@@ -85,7 +85,7 @@ QImage ReadPicture(const QString& path, const char* format)
 
 frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
     : QWidget(parent)
-    , regionalFormat(platform::SystemRegionalFormat())
+    , regionalFormat(platform::UserRegionalFormat())
 {
     setObjectName(QStringLiteral("frmVexmoor"));
     setWindowTitle(ToQString(kWindowTitle));

@@ -94,7 +94,7 @@ public:
     bool talkToUsPageActive = false;
     bool loanPagePrepared = false;
     QString linkTarget;
-    // The user's regional number format, read once when the window is created.
+    // The user's regional number format, read when the window is created.
     RegionalFormat regionalFormat;
 
     // ---- keyboard (shell/ui/keyboard.cpp) -----------------------------------------------------
