@@ -473,7 +473,11 @@ void PlatformTest::listBoxWidthFollowsLongestLine_data()
     QTest::newRow("a line wider than the extent") << 300 << QStringList {"  1", wide, "  3"};
     QTest::newRow("wider line after a paint") << 0 << QStringList {"short", "|", wide};
     QTest::newRow("larger font after a paint") << 0 << QStringList {wide, "|", "+"};
+    // Characters the fixed font lacks: narrow separators, and letters drawn wider than the pitch
+    // in a line that is not the one with the most characters.
     QTest::newRow("fallback glyphs") << 0 << QStringList {QString(60, QChar(0x202F)) + "1"};
+    QTest::newRow("wide fallback glyphs")
+        << 0 << QStringList {QString(40, QLatin1Char('9')), QString(30, QChar(0x0915))};
 }
 
 void PlatformTest::listBoxWidthFollowsLongestLine()
