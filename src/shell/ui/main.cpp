@@ -15,7 +15,7 @@ int main(int argc, char** argv)
         return outcome.exitStatus;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(vexmoor::kAppShortName));
-    QApplication::setDesktopFileName(QStringLiteral("com.quenbry.Vexmoor"));
+    QApplication::setDesktopFileName(QStringLiteral("com.quenbry.vexmoor"));
 
     // The pages not shown at start are made after the window first appears.
     vexmoor::frmVexmoor window(nullptr, vexmoor::frmVexmoor::PageBuilding::OnFirstVisit);
