@@ -28,6 +28,8 @@ public:
     void OpenUrl(const QString&) override { }
     QString ExecutableFolder() override { return QStringLiteral("/tmp"); }
     QString ExecutableBaseName() override { return QStringLiteral("breakeven_uibench"); }
+    bool UserOwnsFolder(const QString&) override { return true; }
+    QString StateFolder() override { return QStringLiteral("/tmp"); }
     QString LocalDateTimeText() override { return QStringLiteral("now"); }
 };
 

@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing the program need, when any
-# is missing. Runs apt-get as root (through sudo when not root already).
+# Installs the Debian 12 packages that building, running, testing and packaging the program need,
+# when any is missing. Runs apt-get as root (through sudo when not root already).
+# fonts-dejavu-core holds the regional separators the Liberation fonts lack (fr_FR's U+202F);
+# libqt6svg6 reads the scalable icon in the tests; file, dpkg-dev and lintian build and check
+# the Debian package.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
-    fonts-liberation
+    fonts-liberation fonts-dejavu-core libqt6svg6
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream clang-format
+    file dpkg-dev lintian
 )
 [ "${1:-}" = "--runtime-only" ] && packages=(build-essential cmake ninja-build qt6-base-dev
-    qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins fonts-liberation libgtest-dev libbenchmark-dev)
+    qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core
+    libgtest-dev libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do

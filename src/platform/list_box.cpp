@@ -4,7 +4,9 @@
 #include <QAbstractListModel>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QKeyEvent>
 #include <QListView>
 #include <QScrollBar>
@@ -14,12 +16,14 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace vexmoor::platform {
 
-// The lines, one row each. Every row reports the same size, wide enough for the longest line and
-// at least the horizontal extent, so that the view (with uniform item sizes) asks only once and
-// its scrollable width is never less than the widest line.
+// The lines, one row each. Every row reports the same size, wide enough for the widest line as
+// drawn and at least the horizontal extent, so that the view (with uniform item sizes) asks only
+// once and its scrollable width is never less than the widest line. Lines are measured when the
+// view is told of them.
 class ListBoxModel final : public QAbstractListModel
 {
 public:
@@ -54,10 +58,15 @@ public:
 
     void SetMetrics(const QFont& font, int margin, int rowHeight)
     {
-        m_font = font;
-        m_advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
+        m_metrics.emplace(font);
+        m_pitch = m_metrics->horizontalAdvance(QLatin1Char('0'));
+        m_fixedPitch = QFontInfo(font).fixedPitch();
+        m_advances.clear();
         m_margin = margin;
         m_rowHeight = rowHeight;
+        m_widest = 0;
+        for (int row = 0; row < m_shown; ++row)
+            m_widest = std::max(m_widest, LineWidth(m_lines.at(row)));
         m_widthDirty = true;
         if (m_shown > 0) {
             Q_EMIT layoutAboutToBeChanged();
@@ -70,18 +79,13 @@ public:
         beginResetModel();
         m_lines.clear();
         m_shown = 0;
-        m_longest = -1;
+        m_widest = 0;
         m_widthDirty = true;
         endResetModel();
     }
 
     void Append(const QString& line)
     {
-        const int row = static_cast<int>(m_lines.size());
-        if (m_longest < 0 || line.size() > m_lines.at(m_longest).size()) {
-            m_longest = row;
-            m_widthDirty = true;
-        }
         m_lines.append(line);
         if (!m_flushPending) {
             m_flushPending = true;
@@ -96,7 +100,11 @@ public:
         const int count = static_cast<int>(m_lines.size());
         if (count <= m_shown)
             return;
-        const bool wider = m_widthDirty && m_shown > 0;
+        const qreal widest = m_widest;
+        for (int row = m_shown; row < count; ++row)
+            m_widest = std::max(m_widest, LineWidth(m_lines.at(row)));
+        const bool wider = m_widest > widest && m_shown > 0;
+        m_widthDirty = m_widthDirty || m_widest > widest;
         beginInsertRows(QModelIndex(), m_shown, count - 1);
         m_shown = count;
         endInsertRows();
@@ -123,28 +131,49 @@ private:
     QSize RowSize() const
     {
         if (m_widthDirty) {
-            int textWidth = 0;
-            if (m_longest >= 0) {
-                const QString& longest = m_lines.at(m_longest);
-                // The count of characters times the pitch, unless a glyph taken from a fallback
-                // font (a regional separator the fixed font lacks) makes the line wider still.
-                const qreal byPitch = m_advance * longest.size();
-                const qreal measured = QFontMetricsF(m_font).horizontalAdvance(longest);
-                textWidth = static_cast<int>(std::ceil(std::max(byPitch, measured)));
-            }
-            m_width = std::max(m_extent, textWidth + m_margin);
+            m_width = std::max(m_extent, static_cast<int>(std::ceil(m_widest)) + m_margin);
             m_widthDirty = false;
         }
         return {m_width, m_rowHeight};
     }
 
+    // The width of a line as it is drawn. In a fixed-pitch font every character the font has is
+    // one pitch wide; a character it lacks is drawn from a fallback font (a regional separator
+    // such as U+202F) or shaped as a space of its own width, so each such character is measured
+    // once, as drawn alone, and remembered. A line with characters beyond the BMP is measured
+    // whole.
+    qreal LineWidth(const QString& line)
+    {
+        if (!m_metrics)
+            return 0;
+        if (!m_fixedPitch)
+            return m_metrics->horizontalAdvance(line);
+        qreal width = 0;
+        for (const QChar c : line) {
+            const char16_t code = c.unicode();
+            if (code >= 0x20 && code < 0x7F) {
+                width += m_pitch; // every fixed-pitch font has printable ASCII
+                continue;
+            }
+            if (c.isSurrogate())
+                return m_metrics->horizontalAdvance(line);
+            auto known = m_advances.constFind(code);
+            if (known == m_advances.cend())
+                known = m_advances.insert(code, m_metrics->horizontalAdvance(QString(c)));
+            width += *known;
+        }
+        return width;
+    }
+
     QStringList m_lines;
     int m_shown = 0; // the rows the view knows of
     bool m_flushPending = false;
-    int m_longest = -1; // the row of the first line with the most characters
+    qreal m_widest = 0; // the widest of the rows the view knows of
     int m_extent = 0;
-    QFont m_font;
-    qreal m_advance = 0;
+    std::optional<QFontMetricsF> m_metrics;
+    qreal m_pitch = 0;
+    bool m_fixedPitch = true;
+    QHash<char16_t, qreal> m_advances; // characters outside printable ASCII, as drawn
     int m_margin = 0;
     int m_rowHeight = 0;
     mutable int m_width = 0;

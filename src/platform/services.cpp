@@ -1,14 +1,19 @@
 // The desktop's own services, and the switch that lets tests put recording ones in place.
 #include "platform/services.h"
 
+#include "errors/core/error_context.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTime>
 #include <QUrl>
+
+#include <unistd.h>
 
 namespace vexmoor::platform {
 
@@ -38,6 +43,19 @@ public:
     QString ExecutableBaseName() override
     {
         return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    }
+
+    bool UserOwnsFolder(const QString& folder) override
+    {
+        const uint user = ::geteuid();
+        const QFileInfo info(folder);
+        return user != 0 && info.isDir() && info.ownerId() == user;
+    }
+
+    QString StateFolder() override
+    {
+        return QString::fromStdString(StateLogFolder(qgetenv("XDG_STATE_HOME").toStdString(),
+                                                     QDir::homePath().toStdString()));
     }
 
     QString LocalDateTimeText() override

@@ -1,6 +1,6 @@
 // Small services of the desktop that the program uses, behind one interface so that tests can
 // replace them: the modal message box, the beep, opening a web address, the executable's folder
-// and base name, and the local date-time text.
+// and base name, the places the error log may go, and the local date-time text.
 #pragma once
 
 #include <QString>
@@ -21,6 +21,13 @@ public:
     virtual QString ExecutableFolder() = 0;
     // The executable's file name without its extension.
     virtual QString ExecutableBaseName() = 0;
+    // Whether `folder` belongs to the user running the program, so that the error log may go
+    // there. Root owns every system folder, so for root no folder counts as its own: a program
+    // started with sudo never leaves a file among the system's programs.
+    virtual bool UserOwnsFolder(const QString& folder) = 0;
+    // The per-user folder for the error log when the program's own folder cannot take it; it
+    // need not exist yet.
+    virtual QString StateFolder() = 0;
     // Now, as the user's short date, a blank and the long time.
     virtual QString LocalDateTimeText() = 0;
 };

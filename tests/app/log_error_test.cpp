@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 
 #include <new>
@@ -103,21 +104,51 @@ private Q_SLOTS:
             QCOMPARE(box.title, QStringLiteral("System Support"));
     }
 
-    void unwritableLogLosesOnlyTheRecord()
+    // Where the record goes: beside the executable in a folder of the user's own, else in the
+    // state folder (made when needed); written nowhere, the program still goes on.
+    void logPlace_data()
     {
-        for (const bool logIsAFolder : {false, true}) {
-            FakeServices fake;
-            ScopedServices scoped(fake);
-            const QDir folder(fake.folder);
-            if (logIsAFolder)
-                QVERIFY(folder.mkdir("vexmoorERR.txt"));
-            else
-                fake.folder = folder.filePath("no/such");
-            LogError(kErrModuleName, "cmdCalBeV_Click", "", Failure(ErrorNumber::Overflow));
-            QCOMPARE(fake.MessageTexts(), QStringList {" [frmVexmoor] Overflow {6}"});
-            QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                     logIsAFolder ? QStringList {"vexmoorERR.txt"} : QStringList());
+        QTest::addColumn<bool>("owned");
+        QTest::addColumn<bool>("besideBlocked"); // the log's name there is taken by a folder
+        QTest::addColumn<bool>("stateBlocked"); // the state folder lies under a plain file
+        QTest::addColumn<QString>("place"); // "beside", "state" or "" for nowhere
+        QTest::newRow("own folder") << true << false << false << "beside";
+        QTest::newRow("own folder, log will not open") << true << true << false << "state";
+        QTest::newRow("another user's folder") << false << false << false << "state";
+        QTest::newRow("another's folder, no state folder") << false << false << true << "";
+        QTest::newRow("nowhere at all") << true << true << true << "";
+    }
+
+    void logPlace()
+    {
+        QFETCH(bool, owned);
+        QFETCH(bool, besideBlocked);
+        QFETCH(bool, stateBlocked);
+        QFETCH(QString, place);
+        FakeServices fake;
+        ScopedServices scoped(fake);
+        fake.ownsFolder = owned;
+        const QDir folder(fake.folder);
+        if (besideBlocked)
+            QVERIFY(folder.mkdir("vexmoorERR.txt"));
+        if (stateBlocked) {
+            QFile plain(folder.filePath("plain"));
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+            fake.stateFolder = plain.fileName() + "/state";
         }
+        const QString stateLog = fake.stateFolder + "/vexmoorERR.txt";
+
+        LogError(kErrModuleName, "cmdCalBeV_Click", "", Failure(ErrorNumber::Overflow));
+        LogError(kErrModuleName, "GenChart", "", Failure(ErrorNumber::DivisionByZero));
+
+        QCOMPARE(
+            fake.MessageTexts(),
+            QStringList({" [frmVexmoor] Overflow {6}", " [frmVexmoor] Division by zero {11}"}));
+        const QByteArray records =
+            Record("cmdCalBeV_Click", "Overflow", 6) + Record("GenChart", "Division by zero", 11);
+        QCOMPARE(ReadAll(fake.LogPath()), place == "beside" ? records : QByteArray());
+        QCOMPARE(ReadAll(stateLog), place == "state" ? records : QByteArray());
+        QCOMPARE(QFileInfo::exists(fake.stateFolder), place == "state");
     }
 
     void guardVariants_data()

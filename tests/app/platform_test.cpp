@@ -24,6 +24,8 @@
 
 #include <type_traits>
 
+#include <unistd.h>
+
 using namespace vexmoor;
 
 namespace {
@@ -473,7 +475,11 @@ void PlatformTest::listBoxWidthFollowsLongestLine_data()
     QTest::newRow("a line wider than the extent") << 300 << QStringList {"  1", wide, "  3"};
     QTest::newRow("wider line after a paint") << 0 << QStringList {"short", "|", wide};
     QTest::newRow("larger font after a paint") << 0 << QStringList {wide, "|", "+"};
+    // Characters the fixed font lacks: narrow separators, and letters drawn wider than the pitch
+    // in a line that is not the one with the most characters.
     QTest::newRow("fallback glyphs") << 0 << QStringList {QString(60, QChar(0x202F)) + "1"};
+    QTest::newRow("wide fallback glyphs")
+        << 0 << QStringList {QString(40, QLatin1Char('9')), QString(30, QChar(0x0915))};
 }
 
 void PlatformTest::listBoxWidthFollowsLongestLine()
@@ -523,6 +529,17 @@ void PlatformTest::desktopServices()
     platform::Services& desktop = platform::CurrentServices();
     QCOMPARE(desktop.ExecutableFolder(), QCoreApplication::applicationDirPath());
     QCOMPARE(desktop.ExecutableBaseName(), QStringLiteral("app_platform_test"));
+    // A folder the test made is its user's own, unless that user is root; the root folder never.
+    QTemporaryDir made;
+    QCOMPARE(desktop.UserOwnsFolder(made.path()), ::geteuid() != 0);
+    QVERIFY(!desktop.UserOwnsFolder(QStringLiteral("/")));
+    const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", "/var/tmp/st");
+    QCOMPARE(desktop.StateFolder(), QStringLiteral("/var/tmp/st/quenbry-vexmoor"));
+    qunsetenv("XDG_STATE_HOME");
+    QCOMPARE(desktop.StateFolder(), QDir::homePath() + "/.local/state/quenbry-vexmoor");
+    if (!stateHome.isNull())
+        qputenv("XDG_STATE_HOME", stateHome);
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     QVERIFY2(desktop.LocalDateTimeText().startsWith(today + ' '), qPrintable(today));
     QString seen;

@@ -8,6 +8,7 @@ namespace vexmoor::test {
 FakeServices::FakeServices()
 {
     folder = m_ownFolder.path();
+    stateFolder = folder + QStringLiteral("/state/quenbry-vexmoor");
 }
 
 void FakeServices::ShowMessage(const QString& text, const QString& title)
@@ -35,6 +36,16 @@ QString FakeServices::ExecutableFolder()
 QString FakeServices::ExecutableBaseName()
 {
     return baseName;
+}
+
+bool FakeServices::UserOwnsFolder(const QString&)
+{
+    return ownsFolder;
+}
+
+QString FakeServices::StateFolder()
+{
+    return stateFolder;
 }
 
 QString FakeServices::LocalDateTimeText()

@@ -1,7 +1,8 @@
 // Desktop services for window tests: message boxes, beeps and opened addresses are recorded and
 // never block; the executable's folder and base name and the date-time text are fixed values a
-// test can set. The folder starts as a temporary folder of its own, removed with the fake, so
-// that an error log written during a test never lands anywhere else.
+// test can set. The folder starts as a temporary folder of its own, removed with the fake, and
+// owned by the user; the state folder lies inside it and does not exist yet. So an error log
+// written during a test never lands anywhere else.
 #pragma once
 
 #include "platform/services.h"
@@ -31,6 +32,8 @@ public:
     QStringList openedUrls;
     QString folder; // without a trailing separator
     QString baseName = QStringLiteral("vexmoor");
+    bool ownsFolder = true;
+    QString stateFolder;
     QString dateTimeText = QStringLiteral("12/6/2026 3:04:05 PM");
     // Runs while the "message box" is up, for a test that needs to act at that moment.
     std::function<void(const Message&)> onMessage;
@@ -40,6 +43,8 @@ public:
     void OpenUrl(const QString& address) override;
     QString ExecutableFolder() override;
     QString ExecutableBaseName() override;
+    bool UserOwnsFolder(const QString& folder) override;
+    QString StateFolder() override;
     QString LocalDateTimeText() override;
 
     // The texts of the messages shown so far, in order.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The real program in a real X server: it opens its window, shows every page when its tabs are
-# chosen with the keyboard, takes the break-even worked example and a loan principal typed field
-# by field without a message box (in any region it must read back the texts it wrote itself),
-# closes when asked as a window manager would, and writes no file.
+# The real program in a real X server: it opens its window (its class and icons tied to the
+# launcher entry), shows every page when its tabs are chosen with the keyboard, takes the
+# break-even worked example and a loan principal typed field by field without a message box (in
+# any region it must read back the texts it wrote itself), closes when asked as a window manager
+# would, and writes no file.
 # Usage: smoke.sh <path to vexmoor> [region, such as de_DE.UTF-8: the program's LC_ALL].
 # Screenshots go to $VEXMOOR_SHOTS (default: a temp folder).
 set -euo pipefail
@@ -37,6 +38,15 @@ sleep 0.5
 xdotool windowfocus "$window"
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$size" = "513x329" ] || { echo "FAIL: window size $size, expected 513x329"; exit 1; }
+
+# The window's class ties it to its launcher entry; its icon comes in every size installed.
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$here/../../data/com.quenbry.vexmoor.desktop")
+xprop -id "$window" WM_CLASS | grep -q ", \"$wmclass\"$" ||
+    { echo "FAIL: $(xprop -id "$window" WM_CLASS), the launcher expects $wmclass"; exit 1; }
+icons=$(xprop -id "$window" -len 100000000 _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | tr -d '\n')
+for px in 32 48 256; do
+    [[ "$icons" == *"($px x"* ]] || { echo "FAIL: no $px px window icon in: $icons"; exit 1; }
+done
 
 shoot() { sleep 0.4; import -window "$window" "$shots/$1.png"; }
 shoot calculator

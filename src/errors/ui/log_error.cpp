@@ -1,9 +1,12 @@
-// The logger: record first, message box second.
+// The logger: record first, message box second. The record goes beside the executable when the
+// program runs from a folder of the user's own (a build folder, a portable copy); an installed
+// program, or one whose file there cannot be opened, logs to the user's state folder instead.
 #include "errors/ui/log_error.h"
 
 #include "errors/core/error_context.h"
 #include "platform/services.h"
 
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -11,16 +14,17 @@ namespace vexmoor {
 
 namespace {
 
-// Appends one CRLF-terminated line; any failure (folder not writable, disk full) loses it.
-void AppendLine(const QString& path, const std::string& line)
+// Appends one CRLF-terminated line; false when the file cannot be opened or written.
+bool AppendLine(const std::string& path, const std::string& line)
 {
-    QFile file(path);
+    QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
+        return false;
     // One write call for the whole line, so a record is never split by another writer.
     const QByteArray bytes = QByteArray::fromStdString(line + "\r\n");
-    file.write(bytes);
+    const bool written = file.write(bytes) == bytes.size();
     file.close();
+    return written && file.error() == QFileDevice::NoError;
 }
 
 } // namespace
@@ -43,11 +47,17 @@ void LogError(const std::string& module, const std::string& proc, const std::str
     // The record goes to disk before the box: the box is modal and the user may end the program
     // from it (or the session may be killed) before pressing OK.
     try {
-        const std::string path = LogFilePath(services.ExecutableFolder().toStdString(),
-                                             services.ExecutableBaseName().toStdString());
         const std::string record = FormatLogRecord(services.LocalDateTimeText().toStdString(),
                                                    kAppShortName, module, proc, reportText, number);
-        AppendLine(QString::fromStdString(path), record);
+        const QString folder = services.ExecutableFolder();
+        const std::string baseName = services.ExecutableBaseName().toStdString();
+        if (!services.UserOwnsFolder(folder) ||
+            !AppendLine(LogFilePath(folder.toStdString(), baseName), record)) {
+            // Created when first needed; a folder that cannot be made loses the record.
+            const QString state = services.StateFolder();
+            if (!state.isEmpty() && QDir().mkpath(state))
+                AppendLine(LogFilePath(state.toStdString(), baseName), record);
+        }
     } catch (...) {
         // The logger's own failures are never reported; the user is still told below.
     }

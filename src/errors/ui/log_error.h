@@ -1,5 +1,5 @@
-// `LogError`: the one logger every error guard calls. It appends one record to the log file in
-// the program's folder and then tells the user in a modal message box.
+// `LogError`: the one logger every error guard calls. It appends one record to the error log and
+// then tells the user in a modal message box.
 #pragma once
 
 #include "errors/core/failure.h"
@@ -9,10 +9,11 @@
 namespace vexmoor {
 
 // Appends the record (CRLF, UTF-8, file created if missing, opened and closed per report) to
-// <executable folder>/<executable base name>ERR.txt, then shows the message box titled
-// "System Support". The record goes to disk before the box is shown, so closing or killing the
-// program while the box is up loses nothing. A file that cannot be written loses the record
-// silently; the message is shown all the same. Never throws.
+// <executable folder>/<executable base name>ERR.txt when the user owns that folder and the file
+// opens for appending, else to the same file name in the user's state folder (created when
+// needed), then shows the message box titled "System Support". The record goes to disk before
+// the box is shown, so closing or killing the program while the box is up loses nothing. A record
+// that can be written nowhere is lost silently; the message is shown all the same. Never throws.
 void LogError(const std::string& module, const std::string& proc, const std::string& userMessage,
               const Failure& failure);
 

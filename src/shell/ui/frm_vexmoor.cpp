@@ -89,8 +89,12 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
 {
     setObjectName(QStringLiteral("frmVexmoor"));
     setWindowTitle(ToQString(kWindowTitle));
-    setWindowIcon(
-        QIcon(QPixmap::fromImage(ReadPicture(QStringLiteral(":/icons/vexmoor-32.png"), "png"))));
+    // Every size the program carries, so that task bars and switchers need not scale one.
+    QIcon icon;
+    for (const int size : {32, 48, 256})
+        icon.addPixmap(QPixmap::fromImage(
+            ReadPicture(QStringLiteral(":/icons/vexmoor-%1.png").arg(size), "png")));
+    setWindowIcon(icon);
     setFont(ResolveFont(kDefaultFont));
     setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
                  platform::TwipsToPixels(kClientHeightTwips));

@@ -1,6 +1,8 @@
-// Main: the program's entry point. Creates the one window, loads it and shows it; the program
-// then lives in the window's event handlers and ends when the window is closed.
+// Main: the program's entry point. Reads the command line (help and version end there, before a
+// display is needed), creates the one window, loads it and shows it; the program then lives in
+// the window's event handlers and ends when the window is closed.
 #include "errors/core/error_context.h"
+#include "shell/ui/command_line.h"
 #include "shell/ui/frm_vexmoor.h"
 
 #include <QApplication>
@@ -8,9 +10,12 @@
 
 int main(int argc, char** argv)
 {
+    const vexmoor::CommandLineOutcome outcome = vexmoor::HandleCommandLine(argc, argv);
+    if (!outcome.start)
+        return outcome.exitStatus;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(vexmoor::kAppShortName));
-    QApplication::setDesktopFileName(QStringLiteral("com.quenbry.Vexmoor"));
+    QApplication::setDesktopFileName(QStringLiteral("com.quenbry.vexmoor"));
 
     // The pages not shown at start are made after the window first appears.
     vexmoor::frmVexmoor window(nullptr, vexmoor::frmVexmoor::PageBuilding::OnFirstVisit);
