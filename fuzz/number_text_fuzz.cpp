@@ -147,6 +147,9 @@ void CheckValue(double value, int decimals, const RegionalFormat& format)
     const bool tie = IsTie(value, decimals);
     Require(tie || even == away, "the two roundings differ only at a tie", text);
     Require(!tie || std::fabs(away) > std::fabs(value), "a tie is rounded away from zero", text);
+    const std::string evenText = FormatFixed(even, decimals, format);
+    Require(!tie || (evenText.back() - '0') % 2 == 0, "a tie is rounded to the even neighbour",
+            evenText);
 }
 
 } // namespace
