@@ -14,6 +14,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream clang-format
     file dpkg-dev lintian
+    clang-14 libclang-rt-14-dev
 )
 [ "${1:-}" = "--runtime-only" ] && packages=(build-essential cmake ninja-build qt6-base-dev
     qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core

@@ -7,6 +7,7 @@ bash scripts/install-deps.sh
 
 echo "== Formatting"
 git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' \
+    'fuzz/*.cpp' 'fuzz/*.h' \
     | xargs -r clang-format --dry-run -Werror
 
 jobs=$(nproc)
