@@ -5,14 +5,14 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
+    qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
     fonts-liberation
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream clang-format
 )
 [ "${1:-}" = "--runtime-only" ] && packages=(build-essential cmake ninja-build qt6-base-dev
-    qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins fonts-liberation libgtest-dev libbenchmark-dev)
+    qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins fonts-liberation libgtest-dev libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do

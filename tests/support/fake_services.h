@@ -1,7 +1,7 @@
-// Desktop services for window tests: message boxes, beeps and opened addresses are recorded and
-// never block; the executable's folder and base name and the date-time text are fixed values a
-// test can set. The folder starts as a temporary folder of its own, removed with the fake, so
-// that an error log written during a test never lands anywhere else.
+// Desktop services for window tests: message boxes, beeps, opened addresses and save dialogs are
+// recorded and never block; the executable's folder and base name and the date-time text are fixed
+// values a test can set. The folder starts as a temporary folder of its own, removed with the fake,
+// so that an error log written during a test never lands anywhere else.
 #pragma once
 
 #include "platform/services.h"
@@ -22,6 +22,13 @@ public:
     {
         QString text;
         QString title;
+        bool warning = false;
+    };
+    struct SaveDialog
+    {
+        QString title;
+        QString suggestedPath;
+        QString filters;
     };
 
     FakeServices();
@@ -32,15 +39,21 @@ public:
     QString folder; // without a trailing separator
     QString baseName = QStringLiteral("vexmoor");
     QString dateTimeText = QStringLiteral("12/6/2026 3:04:05 PM");
+    std::vector<SaveDialog> saveDialogs;
+    // What the user picks in the next save dialogs, in turn; empty (or none left): Cancel.
+    QStringList savePaths;
     // Runs while the "message box" is up, for a test that needs to act at that moment.
     std::function<void(const Message&)> onMessage;
 
     void ShowMessage(const QString& text, const QString& title) override;
+    void ShowWarning(const QString& text, const QString& title) override;
     void Beep() override;
     void OpenUrl(const QString& address) override;
     QString ExecutableFolder() override;
     QString ExecutableBaseName() override;
     QString LocalDateTimeText() override;
+    QString SaveFileName(const QString& title, const QString& suggestedPath,
+                         const QString& filters) override;
 
     // The texts of the messages shown so far, in order.
     QStringList MessageTexts() const;
