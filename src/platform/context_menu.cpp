@@ -8,6 +8,11 @@
 
 namespace vexmoor::platform {
 
+QString WithShortcutText(const QString& text, QKeySequence::StandardKey key)
+{
+    return text + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
 ContextMenu::ContextMenu(QWidget* control, QString objectName, std::function<void(QMenu&)> build,
                          std::function<void(QMenu&)> update)
     : QObject(control)

@@ -3,6 +3,7 @@
 // enable or disable its entries.
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -12,6 +13,10 @@ class QMenu;
 class QWidget;
 
 namespace vexmoor::platform {
+
+// An entry's text with the key that does the same shown beside it. Only shown: a shortcut set on
+// the entry would take the key from the control that has the focus.
+QString WithShortcutText(const QString& text, QKeySequence::StandardKey key);
 
 class ContextMenu : public QObject
 {

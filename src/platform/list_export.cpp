@@ -61,9 +61,9 @@ ListExport::ListExport(ListBox* list, QString menuName, QString csvFileName,
     m_menu = new ContextMenu(
         view, std::move(menuName),
         [this](QMenu& menu) {
-            QAction* copy = menu.addAction(QStringLiteral("&Copy"), this, [this] { Copy(); });
-            copy->setShortcut(QKeySequence::Copy);
-            copy->setObjectName(QStringLiteral("copy"));
+            menu.addAction(WithShortcutText(QStringLiteral("&Copy"), QKeySequence::Copy), this,
+                           [this] { Copy(); })
+                ->setObjectName(QStringLiteral("copy"));
             menu.addAction(QStringLiteral("Copy &All"), this, [this] { CopyAll(); })
                 ->setObjectName(QStringLiteral("copyAll"));
             menu.addSeparator();

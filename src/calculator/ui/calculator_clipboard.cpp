@@ -40,14 +40,12 @@ void frmVexmoor::ConnectCalculatorClipboard()
     displayMenu = new platform::ContextMenu(
         lblDisplay, QStringLiteral("lblDisplayMenu"),
         [this](QMenu& menu) {
-            QAction* copy =
-                menu.addAction(QStringLiteral("&Copy"), this, [this] { lblDisplay_Copy(); });
-            copy->setShortcut(QKeySequence::Copy);
-            copy->setObjectName(QStringLiteral("copy"));
-            QAction* paste =
-                menu.addAction(QStringLiteral("&Paste"), this, [this] { lblDisplay_Paste(); });
-            paste->setShortcut(QKeySequence::Paste);
-            paste->setObjectName(QStringLiteral("paste"));
+            using platform::WithShortcutText;
+            menu.addAction(WithShortcutText(QStringLiteral("&Copy"), QKeySequence::Copy), this,
+                           [this] { lblDisplay_Copy(); })
+                ->setObjectName(QStringLiteral("copy"));
+            menu.addAction(WithShortcutText(QStringLiteral("&Paste"), QKeySequence::Paste), this,
+                           [this] { lblDisplay_Paste(); });
         },
         [this](QMenu& menu) {
             const bool number =
