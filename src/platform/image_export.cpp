@@ -17,7 +17,8 @@ namespace vexmoor::platform {
 namespace {
 
 // The module's one entry point: see platform/modules/svg_writer.cpp.
-using WriteSvgFunction = bool (*)(QWidget* control, const QString& path, QString* failure);
+using WriteSvgFunction = bool (*)(QWidget* control, const QString& path, const QString& title,
+                                  QString* failure);
 
 // The module beside the build's programs, else where the program is installed.
 QString SvgModulePath()
@@ -30,14 +31,14 @@ QString SvgModulePath()
     return QStringLiteral(VEXMOOR_SVG_MODULE_INSTALLED_PATH);
 }
 
-QString SaveSvg(QWidget* control, const QString& path)
+QString SaveSvg(QWidget* control, const QString& path, const QString& title)
 {
     static QLibrary module(SvgModulePath());
     auto write = reinterpret_cast<WriteSvgFunction>(module.resolve("vexmoor_write_svg"));
     if (write == nullptr)
         return QStringLiteral("SVG pictures cannot be written (%1)").arg(module.errorString());
     QString failure;
-    return write(control, path, &failure) ? QString() : failure;
+    return write(control, path, title, &failure) ? QString() : failure;
 }
 
 } // namespace
@@ -59,10 +60,10 @@ void CopyControlImage(QWidget* control)
     QGuiApplication::clipboard()->setImage(ControlImage(control));
 }
 
-QString SaveControlImage(QWidget* control, const QString& path)
+QString SaveControlImage(QWidget* control, const QString& path, const QString& title)
 {
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
-        return SaveSvg(control, path);
+        return SaveSvg(control, path, title);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

@@ -16,9 +16,9 @@ QImage ControlImage(QWidget* control);
 void CopyControlImage(QWidget* control);
 
 // Writes the control's picture to `path`: SVG when the name ends in ".svg" (any case), PNG
-// otherwise. Returns an empty text, or why the file could not be written. The SVG writer lives
-// in a module of its own, loaded on the first SVG save, so that the program does not load the
-// SVG library at start.
-QString SaveControlImage(QWidget* control, const QString& path);
+// otherwise; an SVG file carries `title`. Returns an empty text, or why the file could not be
+// written. The SVG writer lives in a module of its own, loaded on the first SVG save, so that the
+// program does not load the SVG library at start.
+QString SaveControlImage(QWidget* control, const QString& path, const QString& title);
 
 } // namespace vexmoor::platform

@@ -131,9 +131,8 @@ void ListExport::SaveAsCsv()
     if (m_list->Count() == 0)
         return;
     const QString title = QStringLiteral("Save as CSV");
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
-        CurrentServices().SaveFileName(title, QDir(folder).filePath(m_csvFileName),
+        CurrentServices().SaveFileName(title, SuggestedSavePath(m_csvFileName),
                                        QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
@@ -150,6 +149,12 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return file.errorString();
     return {};
+}
+
+QString SuggestedSavePath(const QString& fileName)
+{
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return (documents.exists() ? documents : QDir::home()).filePath(fileName);
 }
 
 QString NotSavedMessage(const QString& path, const QString& reason)

@@ -49,6 +49,10 @@ private:
 // complete. Returns an empty text, or why the file could not be written.
 QString WriteWholeFile(const QString& path, const QByteArray& bytes);
 
+// Where a save dialog proposes `fileName`: the user's documents folder, or the home folder when
+// there is none (the dialog would otherwise open wherever the program was started).
+QString SuggestedSavePath(const QString& fileName);
+
 // The text of the message for a file that could not be saved.
 QString NotSavedMessage(const QString& path, const QString& reason);
 

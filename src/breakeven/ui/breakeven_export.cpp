@@ -10,9 +10,7 @@
 #include "platform/services.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMenu>
-#include <QStandardPaths>
 
 namespace vexmoor {
 
@@ -43,13 +41,13 @@ void frmVexmoor::chtBeVAny_SaveGraph()
 {
     Guarded("chtBeVAny_SaveGraph", GuardVariant::Plain, [&] {
         const QString title = QStringLiteral("Save Graph As");
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString path = platform::CurrentServices().SaveFileName(
-            title, QDir(folder).filePath(QStringLiteral("break-even-graph.png")),
+            title, platform::SuggestedSavePath(QStringLiteral("break-even-graph.png")),
             QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
         if (path.isEmpty())
             return;
-        const QString failure = platform::SaveControlImage(chtBeVAny, path);
+        const QString failure =
+            platform::SaveControlImage(chtBeVAny, path, QStringLiteral("Break-Even Graph"));
         if (!failure.isEmpty())
             platform::CurrentServices().ShowWarning(platform::NotSavedMessage(path, failure),
                                                     title);

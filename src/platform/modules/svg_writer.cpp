@@ -8,7 +8,7 @@
 #include <QWidget>
 
 extern "C" Q_DECL_EXPORT bool vexmoor_write_svg(QWidget* control, const QString& path,
-                                                QString* failure)
+                                                const QString& title, QString* failure)
 {
     // Painted into memory first: a file that cannot be written is then left as it was.
     QByteArray svg;
@@ -19,6 +19,7 @@ extern "C" Q_DECL_EXPORT bool vexmoor_write_svg(QWidget* control, const QString&
         generator.setSize(control->size());
         generator.setResolution(control->logicalDpiX()); // the size on paper as on screen
         generator.setViewBox(QRect(QPoint(), control->size()));
+        generator.setTitle(title);
         QPainter painter(&generator);
         control->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
