@@ -48,26 +48,30 @@ bool IsCopyKey(const QKeyEvent& key)
 
 } // namespace
 
-ListExport::ListExport(ListBox* list, QString menuName, QString csvFileName,
-                       const RegionalFormat& format)
+ListExport::ListExport(ListBox* list, const QString& controlName, QString csvFileName,
+                       const RegionalFormat& format, Guard guard)
     : QObject(list)
     , m_list(list)
     , m_csvFileName(std::move(csvFileName))
     , m_format(format)
+    , m_controlName(controlName.toLatin1())
+    , m_guard(std::move(guard))
 {
     QListView* view = list->View();
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->installEventFilter(this);
     m_menu = new ContextMenu(
-        view, std::move(menuName),
+        view, controlName + QStringLiteral("Menu"),
         [this](QMenu& menu) {
             menu.addAction(WithShortcutText(QStringLiteral("&Copy"), QKeySequence::Copy), this,
-                           [this] { Copy(); })
+                           [this] { Run("_Copy", &ListExport::Copy); })
                 ->setObjectName(QStringLiteral("copy"));
-            menu.addAction(QStringLiteral("Copy &All"), this, [this] { CopyAll(); })
+            menu.addAction(QStringLiteral("Copy &All"), this,
+                           [this] { Run("_CopyAll", &ListExport::CopyAll); })
                 ->setObjectName(QStringLiteral("copyAll"));
             menu.addSeparator();
-            menu.addAction(QStringLiteral("&Save as CSV…"), this, [this] { SaveAsCsv(); })
+            menu.addAction(QStringLiteral("&Save as CSV…"), this,
+                           [this] { Run("_SaveAsCsv", &ListExport::SaveAsCsv); })
                 ->setObjectName(QStringLiteral("saveAsCsv"));
         },
         [this](QMenu& menu) {
@@ -89,10 +93,16 @@ bool ListExport::eventFilter(QObject* watched, QEvent* event)
     // Before the view, whose own Ctrl+C copies only the current line.
     if (watched == m_list->View() && event->type() == QEvent::KeyPress &&
         IsCopyKey(*static_cast<QKeyEvent*>(event))) {
-        Copy();
+        Run("_Copy", &ListExport::Copy);
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void ListExport::Run(const char* suffix, void (ListExport::*command)())
+{
+    const QByteArray procName = m_controlName + suffix;
+    m_guard(procName.constData(), [&] { (this->*command)(); });
 }
 
 QStringList ListExport::SelectedLines() const

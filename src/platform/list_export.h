@@ -6,9 +6,11 @@
 
 #include "common/core/number_text.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QMenu;
 
@@ -21,9 +23,14 @@ class ListExport : public QObject
 {
     Q_OBJECT
 public:
-    // `csvFileName` is the name the save dialog suggests, in the user's documents folder;
-    // `format` is the region whose separators the CSV file takes (read at each save).
-    ListExport(ListBox* list, QString menuName, QString csvFileName, const RegionalFormat& format);
+    // Runs a user's command under the window's error guard, with the procedure name to report.
+    using Guard = std::function<void(const char* procName, const std::function<void()>& body)>;
+
+    // `controlName` names the menu (controlName + "Menu") and the guarded procedures
+    // (controlName + "_Copy", "_CopyAll", "_SaveAsCsv"). `csvFileName` is the name the save dialog
+    // suggests; `format` is the region whose separators the CSV file takes (read at each save).
+    ListExport(ListBox* list, const QString& controlName, QString csvFileName,
+               const RegionalFormat& format, Guard guard);
 
     // The selected lines, in list order; all of them (header included) for CopyAll.
     void Copy();
@@ -38,10 +45,14 @@ public:
 
 private:
     void CopyLines(const QStringList& lines);
+    // Runs the command as the user's, under the guard.
+    void Run(const char* suffix, void (ListExport::*command)());
 
     ListBox* m_list;
     QString m_csvFileName;
     const RegionalFormat& m_format;
+    QByteArray m_controlName;
+    Guard m_guard;
     ContextMenu* m_menu;
 };
 

@@ -16,8 +16,11 @@ namespace vexmoor {
 
 void frmVexmoor::ConnectBreakEvenExport()
 {
-    new platform::ListExport(lstBev, QStringLiteral("lstBevMenu"),
-                             QStringLiteral("break-even-analysis.csv"), regionalFormat);
+    new platform::ListExport(lstBev, QStringLiteral("lstBev"),
+                             QStringLiteral("break-even-analysis.csv"), regionalFormat,
+                             [](const char* procName, const std::function<void()>& body) {
+                                 Guarded(procName, GuardVariant::Plain, body);
+                             });
     graphMenu = new platform::ContextMenu(
         chtBeVAny, QStringLiteral("chtBeVAnyMenu"),
         [this](QMenu& menu) {

@@ -86,8 +86,11 @@ void ValidateEntry(frmVexmoor& w, LoanEntryPage page, std::int16_t index, bool& 
 
 void frmVexmoor::ConnectLoan()
 {
-    new platform::ListExport(lstLsd, QStringLiteral("lstLsdMenu"),
-                             QStringLiteral("loan-schedule.csv"), regionalFormat);
+    new platform::ListExport(lstLsd, QStringLiteral("lstLsd"), QStringLiteral("loan-schedule.csv"),
+                             regionalFormat,
+                             [](const char* procName, const std::function<void()>& body) {
+                                 Guarded(procName, GuardVariant::Plain, body);
+                             });
     for (std::string_view label : InitialModeList(LoanEntryPage::Repayment))
         cboCalRpy[3]->AddItem(ToQString(label));
     for (std::string_view label : InitialModeList(LoanEntryPage::Principal))
