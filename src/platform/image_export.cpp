@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
@@ -20,15 +21,15 @@ namespace {
 using WriteSvgFunction = bool (*)(QWidget* control, const QString& path, const QString& title,
                                   QString* failure);
 
-// The module beside the build's programs, else where the program is installed.
+// The module where the build made it, else where an installation put it beside the program's
+// folder (whatever prefix it was installed under).
 QString SvgModulePath()
 {
-    for (const QString& path : {QStringLiteral(VEXMOOR_SVG_MODULE_BUILD_PATH),
-                                QStringLiteral(VEXMOOR_SVG_MODULE_INSTALLED_PATH)}) {
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return QStringLiteral(VEXMOOR_SVG_MODULE_INSTALLED_PATH);
+    const QString built = QStringLiteral(VEXMOOR_SVG_MODULE_BUILD_PATH);
+    if (QFileInfo::exists(built))
+        return built;
+    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/.."))
+        .filePath(QStringLiteral(VEXMOOR_SVG_MODULE_INSTALLED));
 }
 
 QString SaveSvg(QWidget* control, const QString& path, const QString& title)

@@ -10,11 +10,13 @@
 //                          Form_KeyPress (calculator characters).
 //   calculator/ui          cmdCalc_Click binds the calculator engine to the key pad and display;
 //                          copy and paste of the display.
-//   breakeven/ui           the break-even page: fields, Calculate, Clear, sub-pages, GenChart.
+//   breakeven/ui           the break-even page: fields, Calculate, Clear, sub-pages, GenChart;
+//                          the graph's Copy Graph and Save Graph As….
 //   loan/ui                the loan pages: fields, selectors, calculations, LoanSchedule.
 //   errors/ui              LogError and Guarded, which every handler runs its body under.
 //   platform/              Qt adapters: FocusEvents (Validate before the focus leaves, key
-//                          preview), TabStrip, Selector, ListBox, containers, services.
+//                          preview), TabStrip, Selector, ListBox, containers, services;
+//                          ListExport (a list's copy and CSV), ContextMenu, image export.
 //
 // One event traced: the user types 10 into the repayment interest-rate field and presses Tab.
 //   FocusEvents sees the Tab before Qt moves the focus and runs txtCalRpy_Validate(1, cancel);
