@@ -10,11 +10,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
@@ -325,6 +328,23 @@ private Q_SLOTS:
         QWidget* graph = f.window->chtBeVAny;
         const QSize expected = graph->size() * graph->devicePixelRatioF();
         QVERIFY(!expected.isEmpty());
+
+        // A right click on a data point opens the menu; only a left click shows the value.
+        QChartView* view = f.window->breakEvenChart->View();
+        const QPointF point =
+            view->chart()->mapToPosition(QPointF(2, 20), f.window->breakEvenChart->Series(2));
+        const QPoint inWindow = view->viewport()->mapTo(
+            f.window.get(), view->mapFromScene(view->chart()->mapToScene(point)));
+        QTest::mouseClick(f.window->windowHandle(), Qt::RightButton, {}, inWindow);
+        auto* menu = f.window->findChild<QMenu*>(QStringLiteral("chtBeVAnyMenu"));
+        QVERIFY(menu != nullptr);
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+        QVERIFY(f.services.messages.empty());
+        QTest::mouseClick(f.window->windowHandle(), Qt::LeftButton, {}, inWindow);
+        QCOMPARE(f.services.MessageTexts(), QStringList {"Value of DataPoint = 20"});
+        f.services.messages.clear();
         const QString png = f.logFolder.filePath("graph.png");
         const QString svg = f.logFolder.filePath("graph.SVG");
         f.services.savePaths = QStringList {png, svg};
