@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
+    qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
     fonts-liberation fonts-dejavu-core libqt6svg6
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick
@@ -17,8 +17,8 @@ packages=(
     clang-14 libclang-rt-14-dev
 )
 [ "${1:-}" = "--runtime-only" ] && packages=(build-essential cmake ninja-build qt6-base-dev
-    qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core
-    libgtest-dev libbenchmark-dev)
+    qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins fonts-liberation
+    fonts-dejavu-core libgtest-dev libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -26,6 +27,13 @@ public:
     {
         // Parented to the active window so that it is modal to it and centred over it.
         QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
+    }
+
+    void ShowWarning(const QString& text, const QString& title) override
+    {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok,
                         QApplication::activeWindow());
         box.exec();
     }
@@ -63,6 +71,13 @@ public:
         const QLocale locale = QLocale::system();
         return locale.toString(QDate::currentDate(), QLocale::ShortFormat) + QLatin1Char(' ') +
             locale.toString(QTime::currentTime(), QLocale::LongFormat);
+    }
+
+    QString SaveFileName(const QString& title, const QString& suggestedPath,
+                         const QString& filters) override
+    {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath,
+                                            filters);
     }
 };
 

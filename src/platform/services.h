@@ -1,6 +1,7 @@
 // Small services of the desktop that the program uses, behind one interface so that tests can
 // replace them: the modal message box, the beep, opening a web address, the executable's folder
-// and base name, the places the error log may go, and the local date-time text.
+// and base name, the places the error log may go, the local date-time text, and the file dialog
+// for saving.
 #pragma once
 
 #include <QString>
@@ -14,6 +15,8 @@ public:
 
     // A modal message box with an information icon and one OK button; returns when dismissed.
     virtual void ShowMessage(const QString& text, const QString& title) = 0;
+    // The same with a warning icon, for a failure the user can mend (a file that cannot be saved).
+    virtual void ShowWarning(const QString& text, const QString& title) = 0;
     virtual void Beep() = 0;
     // Opens the address in the user's default browser; failures are ignored.
     virtual void OpenUrl(const QString& address) = 0;
@@ -30,6 +33,10 @@ public:
     virtual QString StateFolder() = 0;
     // Now, as the user's short date, a blank and the long time.
     virtual QString LocalDateTimeText() = 0;
+    // The modal "save as" file dialog, opened at `suggestedPath`, with name filters such as
+    // "CSV files (*.csv)"; returns the chosen path, empty when the user cancelled.
+    virtual QString SaveFileName(const QString& title, const QString& suggestedPath,
+                                 const QString& filters) = 0;
 };
 
 // The services in use: the desktop's own unless a test has put others in place.

@@ -18,6 +18,13 @@ void FakeServices::ShowMessage(const QString& text, const QString& title)
         onMessage(messages.back());
 }
 
+void FakeServices::ShowWarning(const QString& text, const QString& title)
+{
+    messages.push_back({text, title, true});
+    if (onMessage)
+        onMessage(messages.back());
+}
+
 void FakeServices::Beep()
 {
     ++beeps;
@@ -51,6 +58,13 @@ QString FakeServices::StateFolder()
 QString FakeServices::LocalDateTimeText()
 {
     return dateTimeText;
+}
+
+QString FakeServices::SaveFileName(const QString& title, const QString& suggestedPath,
+                                   const QString& filters)
+{
+    saveDialogs.push_back({title, suggestedPath, filters});
+    return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
 }
 
 QStringList FakeServices::MessageTexts() const

@@ -1,7 +1,7 @@
-// Desktop services for window tests: message boxes, beeps and opened addresses are recorded and
-// never block; the executable's folder and base name and the date-time text are fixed values a
-// test can set. The folder starts as a temporary folder of its own, removed with the fake, and
-// owned by the user; the state folder lies inside it and does not exist yet. So an error log
+// Desktop services for window tests: message boxes, beeps, opened addresses and save dialogs are
+// recorded and never block; the executable's folder and base name and the date-time text are fixed
+// values a test can set. The folder starts as a temporary folder of its own, removed with the fake,
+// and owned by the user; the state folder lies inside it and does not exist yet. So an error log
 // written during a test never lands anywhere else.
 #pragma once
 
@@ -23,6 +23,13 @@ public:
     {
         QString text;
         QString title;
+        bool warning = false;
+    };
+    struct SaveDialog
+    {
+        QString title;
+        QString suggestedPath;
+        QString filters;
     };
 
     FakeServices();
@@ -35,10 +42,14 @@ public:
     bool ownsFolder = true;
     QString stateFolder;
     QString dateTimeText = QStringLiteral("12/6/2026 3:04:05 PM");
+    std::vector<SaveDialog> saveDialogs;
+    // What the user picks in the next save dialogs, in turn; empty (or none left): Cancel.
+    QStringList savePaths;
     // Runs while the "message box" is up, for a test that needs to act at that moment.
     std::function<void(const Message&)> onMessage;
 
     void ShowMessage(const QString& text, const QString& title) override;
+    void ShowWarning(const QString& text, const QString& title) override;
     void Beep() override;
     void OpenUrl(const QString& address) override;
     QString ExecutableFolder() override;
@@ -46,6 +57,8 @@ public:
     bool UserOwnsFolder(const QString& folder) override;
     QString StateFolder() override;
     QString LocalDateTimeText() override;
+    QString SaveFileName(const QString& title, const QString& suggestedPath,
+                         const QString& filters) override;
 
     // The texts of the messages shown so far, in order.
     QStringList MessageTexts() const;

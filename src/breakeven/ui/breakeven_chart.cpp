@@ -152,6 +152,8 @@ void BreakEvenChart::EnsureCreated()
     m_view->setRenderHint(QPainter::Antialiasing);
     // The host is the control the Tab key stops at; the view inside it is only its picture.
     m_view->setFocusPolicy(Qt::NoFocus);
+    // Right clicks go on to the host, whose context menu the page gives.
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setToolTip(m_host->toolTip());
     m_view->setFrameShape(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(m_host);

@@ -120,6 +120,7 @@ void frmVexmoor::ConnectBreakEven()
     breakEvenChart = new BreakEvenChart(chtBeVAny, this);
     breakEvenChart->SetPointHandler(
         [this](int series, int point) { chtBeVAny_PointSelected(series, point); });
+    ConnectBreakEvenExport();
 }
 
 void frmVexmoor::txtBeV_GotFocus(std::int16_t index)

@@ -18,6 +18,7 @@ void frmVexmoor::ConnectCalculator()
         const std::int16_t keyIndex = index;
         connect(button, &QPushButton::clicked, this, [this, keyIndex] { cmdCalc_Click(keyIndex); });
     }
+    ConnectCalculatorClipboard();
 }
 
 void frmVexmoor::cmdCalc_Click(std::int16_t index)

@@ -12,6 +12,7 @@
 #include "platform/container.h"
 #include "platform/focus_events.h"
 #include "platform/list_box.h"
+#include "platform/list_export.h"
 #include "platform/selector.h"
 #include "platform/tab_strip.h"
 #include "shell/ui/frm_vexmoor.h"
@@ -85,6 +86,11 @@ void ValidateEntry(frmVexmoor& w, LoanEntryPage page, std::int16_t index, bool& 
 
 void frmVexmoor::ConnectLoan()
 {
+    new platform::ListExport(lstLsd, QStringLiteral("lstLsd"), QStringLiteral("loan-schedule.csv"),
+                             regionalFormat,
+                             [](const char* procName, const std::function<void()>& body) {
+                                 Guarded(procName, GuardVariant::Plain, body);
+                             });
     for (std::string_view label : InitialModeList(LoanEntryPage::Repayment))
         cboCalRpy[3]->AddItem(ToQString(label));
     for (std::string_view label : InitialModeList(LoanEntryPage::Principal))

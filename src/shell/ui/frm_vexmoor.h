@@ -8,12 +8,15 @@
 //                          page switch tabOptions_Click, Form_Unload, the links.
 //   shell/ui/keyboard      key preview: Form_KeyDown (Ctrl+Tab, calculator key codes) and
 //                          Form_KeyPress (calculator characters).
-//   calculator/ui          cmdCalc_Click binds the calculator engine to the key pad and display.
-//   breakeven/ui           the break-even page: fields, Calculate, Clear, sub-pages, GenChart.
+//   calculator/ui          cmdCalc_Click binds the calculator engine to the key pad and display;
+//                          copy and paste of the display.
+//   breakeven/ui           the break-even page: fields, Calculate, Clear, sub-pages, GenChart;
+//                          the graph's Copy Graph and Save Graph As….
 //   loan/ui                the loan pages: fields, selectors, calculations, LoanSchedule.
 //   errors/ui              LogError and Guarded, which every handler runs its body under.
 //   platform/              Qt adapters: FocusEvents (Validate before the focus leaves, key
-//                          preview), TabStrip, Selector, ListBox, containers, services.
+//                          preview), TabStrip, Selector, ListBox, containers, services;
+//                          ListExport (a list's copy and CSV), ContextMenu, image export.
 //
 // One event traced: the user types 10 into the repayment interest-rate field and presses Tab.
 //   FocusEvents sees the Tab before Qt moves the focus and runs txtCalRpy_Validate(1, cancel);
@@ -48,6 +51,7 @@ class QPushButton;
 namespace vexmoor {
 
 namespace platform {
+class ContextMenu;
 class FocusEvents;
 class ListBox;
 class Selector;
@@ -113,6 +117,14 @@ public:
     platform::ControlArray<QPushButton> cmdCalc;
     CalculatorState calculator;
 
+    // ---- calculator clipboard (calculator/ui/calculator_clipboard.cpp) -----------------------
+    // Copies the number on the display; pastes the clipboard's number by pressing its keys.
+    void lblDisplay_Copy();
+    void lblDisplay_Paste();
+    // A copy or paste key on the Calculator page: acts and returns true.
+    bool CalculatorClipboardKey(QKeyEvent* event);
+    platform::ContextMenu* displayMenu = nullptr;
+
     // ---- break-even (breakeven/ui) ------------------------------------------------------------
     void txtBeV_GotFocus(std::int16_t index);
     void txtBeV_LostFocus(std::int16_t index);
@@ -136,6 +148,12 @@ public:
     QWidget* chtBeVAny = nullptr;
     BreakEvenChart* breakEvenChart = nullptr;
     BreakEvenFigures breakEven;
+
+    // ---- break-even export (breakeven/ui/breakeven_export.cpp) -------------------------------
+    // The graph's picture onto the clipboard, or into a PNG or SVG file the user names.
+    void chtBeVAny_CopyGraph();
+    void chtBeVAny_SaveGraph();
+    platform::ContextMenu* graphMenu = nullptr;
 
     // ---- loan (loan/ui) -----------------------------------------------------------------------
     enum class LoanPage { Repayment, Principal };
@@ -204,7 +222,9 @@ private:
     std::vector<std::pair<int, QWidget*>> tabChain; // Tab position, control
     // Each subsystem wires its controls' events to the handlers above (and fills its lists).
     void ConnectCalculator();
+    void ConnectCalculatorClipboard();
     void ConnectBreakEven();
+    void ConnectBreakEvenExport();
     void ConnectLoan();
 };
 

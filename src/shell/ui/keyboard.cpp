@@ -92,6 +92,9 @@ bool frmVexmoor::PreviewKey(QKeyEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
+    // Copy and paste work the display and never reach the key maps below.
+    if (calculatorPageActive && CalculatorClipboardKey(event))
+        return true;
     const int keyCode = PlatformKeyCode(*event);
     if (keyCode != 0 && Form_KeyDown(keyCode, ShiftBits(*event)))
         return true;

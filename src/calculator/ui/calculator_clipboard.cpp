@@ -1,0 +1,97 @@
+// The calculator's display on the clipboard: Ctrl+C or Ctrl+Insert copies the number it shows,
+// Ctrl+V or Shift+Insert pastes a number by pressing its keys in turn, and the display's context
+// menu offers both. The window's key preview hands these keys here before its key maps see them,
+// so a copy or paste never presses a calculator key by accident.
+#include "shell/ui/frm_vexmoor.h"
+
+#include "calculator/core/calculator_clipboard.h"
+#include "errors/ui/guard.h"
+#include "platform/context_menu.h"
+#include "platform/services.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+
+namespace vexmoor {
+
+namespace {
+
+enum class ClipboardKey { None, Copy, Paste };
+
+ClipboardKey ClipboardKeyOf(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool insert = key.key() == Qt::Key_Insert;
+    if (key.matches(QKeySequence::Copy) || (insert && modifiers == Qt::ControlModifier))
+        return ClipboardKey::Copy;
+    if (key.matches(QKeySequence::Paste) || (insert && modifiers == Qt::ShiftModifier))
+        return ClipboardKey::Paste;
+    return ClipboardKey::None;
+}
+
+} // namespace
+
+void frmVexmoor::ConnectCalculatorClipboard()
+{
+    displayMenu = new platform::ContextMenu(
+        lblDisplay, QStringLiteral("lblDisplayMenu"),
+        [this](QMenu& menu) {
+            using platform::WithShortcutText;
+            menu.addAction(WithShortcutText(QStringLiteral("&Copy"), QKeySequence::Copy), this,
+                           [this] { lblDisplay_Copy(); })
+                ->setObjectName(QStringLiteral("copy"));
+            menu.addAction(WithShortcutText(QStringLiteral("&Paste"), QKeySequence::Paste), this,
+                           [this] { lblDisplay_Paste(); });
+        },
+        [this](QMenu& menu) {
+            const bool number =
+                CalculatorCopyText(lblDisplay->text().toStdString(), regionalFormat).has_value();
+            menu.findChild<QAction*>(QStringLiteral("copy"))->setEnabled(number);
+        });
+}
+
+bool frmVexmoor::CalculatorClipboardKey(QKeyEvent* event)
+{
+    switch (ClipboardKeyOf(*event)) {
+    case ClipboardKey::Copy:
+        lblDisplay_Copy();
+        return true;
+    case ClipboardKey::Paste:
+        lblDisplay_Paste();
+        return true;
+    case ClipboardKey::None:
+        break;
+    }
+    return false;
+}
+
+void frmVexmoor::lblDisplay_Copy()
+{
+    Guarded("lblDisplay_Copy", GuardVariant::Plain, [&] {
+        // An error on the display is no number: the clipboard keeps what it had.
+        const std::optional<std::string> number =
+            CalculatorCopyText(lblDisplay->text().toStdString(), regionalFormat);
+        if (number)
+            QGuiApplication::clipboard()->setText(QString::fromStdString(*number));
+    });
+}
+
+void frmVexmoor::lblDisplay_Paste()
+{
+    Guarded("lblDisplay_Paste", GuardVariant::Plain, [&] {
+        const std::optional<std::vector<std::int16_t>> keys =
+            CalculatorPasteKeys(QGuiApplication::clipboard()->text().toStdString(), regionalFormat);
+        if (!keys) {
+            platform::CurrentServices().Beep();
+            return;
+        }
+        for (const std::int16_t key : *keys)
+            cmdCalc_Click(key);
+    });
+}
+
+} // namespace vexmoor

@@ -1,0 +1,76 @@
+// Control pictures for the clipboard and for image files.
+#include "platform/image_export.h"
+
+#include "platform/list_export.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLibrary>
+#include <QPainter>
+#include <QWidget>
+
+namespace vexmoor::platform {
+
+namespace {
+
+// The module's one entry point: see platform/modules/svg_writer.cpp.
+using WriteSvgFunction = bool (*)(QWidget* control, const QString& path, const QString& title,
+                                  QString* failure);
+
+// The module where the build made it, else where an installation put it beside the program's
+// folder (whatever prefix it was installed under).
+QString SvgModulePath()
+{
+    const QString built = QStringLiteral(VEXMOOR_SVG_MODULE_BUILD_PATH);
+    if (QFileInfo::exists(built))
+        return built;
+    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/.."))
+        .filePath(QStringLiteral(VEXMOOR_SVG_MODULE_INSTALLED));
+}
+
+QString SaveSvg(QWidget* control, const QString& path, const QString& title)
+{
+    static QLibrary module(SvgModulePath());
+    auto write = reinterpret_cast<WriteSvgFunction>(module.resolve("vexmoor_write_svg"));
+    if (write == nullptr)
+        return QStringLiteral("SVG pictures cannot be written (%1)").arg(module.errorString());
+    QString failure;
+    return write(control, path, title, &failure) ? QString() : failure;
+}
+
+} // namespace
+
+QImage ControlImage(QWidget* control)
+{
+    const qreal ratio = control->devicePixelRatioF();
+    QImage image(control->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(control->palette().color(control->backgroundRole()));
+    QPainter painter(&image);
+    control->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.end();
+    return image;
+}
+
+void CopyControlImage(QWidget* control)
+{
+    QGuiApplication::clipboard()->setImage(ControlImage(control));
+}
+
+QString SaveControlImage(QWidget* control, const QString& path, const QString& title)
+{
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
+        return SaveSvg(control, path, title);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!ControlImage(control).save(&buffer, "png"))
+        return QStringLiteral("the picture could not be made");
+    return WriteWholeFile(path, png);
+}
+
+} // namespace vexmoor::platform

@@ -1,0 +1,24 @@
+// A control's picture taken away: onto the clipboard, or into a PNG or SVG file. The picture is
+// the control's size times the screen's device pixel ratio, so it is as sharp as on screen.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+namespace vexmoor::platform {
+
+// The control as it is painted now.
+QImage ControlImage(QWidget* control);
+
+// Puts the control's picture on the clipboard.
+void CopyControlImage(QWidget* control);
+
+// Writes the control's picture to `path`: SVG when the name ends in ".svg" (any case), PNG
+// otherwise; an SVG file carries `title`. Returns an empty text, or why the file could not be
+// written. The SVG writer lives in a module of its own, loaded on the first SVG save, so that the
+// program does not load the SVG library at start.
+QString SaveControlImage(QWidget* control, const QString& path, const QString& title);
+
+} // namespace vexmoor::platform

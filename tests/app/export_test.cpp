@@ -1,0 +1,376 @@
+// Taking numbers away through the real window and the test platform's real clipboard: the
+// calculator display's copy and paste keys and menu, the lists' selections copied as
+// tab-separated rows, Save as CSV… against golden files, and the graph saved as PNG and SVG.
+// The de_DE rows put that region's format into the window before anything is typed.
+#include "breakeven/ui/breakeven_chart.h"
+#include "platform/list_box.h"
+#include "platform/regional_format.h"
+#include "support/user_input.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+using vexmoor::test::Click;
+using vexmoor::test::ClickTab;
+using vexmoor::test::TypeInto;
+using vexmoor::test::WindowFixture;
+
+namespace vexmoor {
+
+namespace {
+
+QString Clipboard()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+// The window in the region (the environment's en_US unless told). Clearing writes the zeros as
+// "0.00" in every region, which a region with a decimal comma reads as no number: the break-even
+// fields start from that region's own zeros instead.
+void UseRegion(WindowFixture& f, const char* region)
+{
+    const QLocale locale {QLatin1String(region)};
+    f.window->regionalFormat = platform::RegionalFormatFromLocale(locale);
+    for (int i = 1; i < kBreakEvenFieldCount; ++i)
+        f.window->txtBeV[static_cast<std::int16_t>(i)]->setText(locale.toString(0.0, 'f', 2));
+}
+
+// The break-even example: units 3, price 10, variable costs 6, fixed costs 1000, calculated.
+void CalculateBreakEven(WindowFixture& f, const QStringList& entries)
+{
+    ClickTab(f.window->tabOptions, 2);
+    for (int i = 0; i < entries.size(); ++i) {
+        TypeInto(f.window->txtBeV[static_cast<std::int16_t>(i)], entries[i]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    Click(f.window->cmdCalBeV);
+}
+
+// Opens the control's context menu with `key` (a right click when Qt::Key_unknown) and picks
+// the entry by its access key.
+void PickFromMenu(QWidget* control, const char* menuName, Qt::Key key, char entry,
+                  Qt::KeyboardModifiers modifiers = {})
+{
+    if (key == Qt::Key_unknown) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, control->rect().center(),
+                                control->mapToGlobal(control->rect().center()));
+        QApplication::sendEvent(control, &event);
+    } else {
+        QTest::keyClick(control, key, modifiers);
+    }
+    auto* menu = control->window()->findChild<QMenu*>(QLatin1String(menuName));
+    QVERIFY(menu != nullptr);
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, entry);
+    QTRY_VERIFY(!menu->isVisible());
+}
+
+// The number of colours on a grid of every third pixel: 1 for a blank picture.
+int Colours(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+} // namespace
+
+class ExportTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Typed keys, then Ctrl+C: the clipboard holds the number; the calculator is untouched.
+    void calculatorCopy_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("whole") << "en_US"
+                               << "12+3="
+                               << "15";
+        QTest::newRow("below one") << "en_US"
+                                   << "1/8="
+                                   << "0.125";
+        QTest::newRow("negative") << "en_US"
+                                  << "45\x1b"
+                                     "7-9="
+                                  << "-2";
+        QTest::newRow("error keeps the clipboard") << "en_US"
+                                                   << "8/0="
+                                                   << "(before)";
+        QTest::newRow("de_DE comma") << "de_DE"
+                                     << "1/8="
+                                     << "0,125";
+    }
+    void calculatorCopy()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, typed);
+        QFETCH(QString, copied);
+        WindowFixture f;
+        UseRegion(f, qPrintable(region));
+        QGuiApplication::clipboard()->setText(QStringLiteral("(before)"));
+        QTest::keyClicks(f.window.get(), typed);
+        const CalculatorState state = f.window->calculator;
+        const QString display = f.window->lblDisplay->text();
+        QTest::keyClick(f.window.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(Clipboard(), copied);
+        QGuiApplication::clipboard()->setText(QStringLiteral("(before)"));
+        QTest::keyClick(f.window.get(), Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(Clipboard(), copied);
+        QVERIFY(f.window->calculator == state);
+        QCOMPARE(f.window->lblDisplay->text(), display);
+    }
+
+    // A clipboard text pasted by each key and by the menu, after "5+".
+    void calculatorPaste_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("display"); // after the paste and "="
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("number") << "en_US"
+                                << "1,234.5\n"
+                                << "1239.5" << 0;
+        QTest::newRow("not a number") << "en_US"
+                                      << "twelve"
+                                      << "10." << 1;
+        QTest::newRow("de_DE number") << "de_DE"
+                                      << "-1.234,5"
+                                      << "-1229.5" << 0;
+    }
+    void calculatorPaste()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, display);
+        QFETCH(int, beeps);
+        const std::function<void(QWidget*)> pastes[] = {
+            [](QWidget* w) { QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier); },
+            [](QWidget* w) { QTest::keyClick(w, Qt::Key_Insert, Qt::ShiftModifier); },
+            [](QWidget*) {},
+        };
+        for (std::size_t i = 0; i < std::size(pastes); ++i) {
+            WindowFixture f;
+            UseRegion(f, qPrintable(region));
+            QGuiApplication::clipboard()->setText(clipboard);
+            QTest::keyClicks(f.window.get(), "5+");
+            if (i + 1 < std::size(pastes))
+                pastes[i](f.window.get());
+            else
+                PickFromMenu(f.window->lblDisplay, "lblDisplayMenu", Qt::Key_unknown, 'p');
+            QTest::keyClick(f.window.get(), Qt::Key_Equal);
+            QCOMPARE(f.window->lblDisplay->text(), display);
+            QCOMPARE(f.services.beeps, beeps);
+        }
+    }
+
+    // Off the Calculator page the keys belong to the focused control.
+    void copyKeysLeaveOtherPagesAlone()
+    {
+        WindowFixture f;
+        QTest::keyClicks(f.window.get(), "7");
+        ClickTab(f.window->tabOptions, 2);
+        TypeInto(f.window->txtBeV[1], "42");
+        QTest::keyClick(f.window->txtBeV[1], Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(f.window->txtBeV[1], Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(Clipboard(), QStringLiteral("42"));
+        QCOMPARE(f.window->lblDisplay->text(), QStringLiteral("7."));
+    }
+
+    // Lines chosen with clicks and Shift/Ctrl, Ctrl+A, and the menu's Copy All, in two regions.
+    void analysisListCopy_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("secondAndThird");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("en_US") << "en_US" << QStringList {"3", "10", "6", "1000"}
+                               << "2\t1,012.00\t20.00\t-992.00\n3\t1,018.00\t30.00\t-988.00\n"
+                               << "Units\tTotal Costs\tTotal Sales\tProfit\n";
+        QTest::newRow("de_DE") << "de_DE" << QStringList {"3", "10", "6", "1000"}
+                               << "2\t1.012,00\t20,00\t-992,00\n3\t1.018,00\t30,00\t-988,00\n"
+                               << "Units\tTotal Costs\tTotal Sales\tProfit\n";
+    }
+    void analysisListCopy()
+    {
+        QFETCH(QString, region);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, secondAndThird);
+        QFETCH(QString, header);
+        WindowFixture f;
+        UseRegion(f, qPrintable(region));
+        CalculateBreakEven(f, entries);
+        ClickTab(f.window->tabOptions1, 2);
+        QListView* view = f.window->lstBev->View();
+        view->scrollToTop();
+        QCoreApplication::processEvents();
+        const auto line = [&](int row) {
+            return view->visualRect(view->model()->index(row, 0)).center();
+        };
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, line(2));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, line(3));
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(Clipboard(), secondAndThird);
+        // Ctrl+click takes line 2 out again; Shift+Up from line 3 reaches line 1 (and only 1).
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, line(2));
+        QTest::keyClick(view, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(Clipboard(), secondAndThird.section('\n', 1));
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        const QString all = Clipboard();
+        QVERIFY(all.startsWith(header + "1\t"));
+        QVERIFY(all.endsWith(secondAndThird));
+        QCOMPARE(all.count('\n'), 4);
+        // Copy All by the Menu key, with one line selected.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, line(1));
+        QGuiApplication::clipboard()->clear();
+        PickFromMenu(view, "lstBevMenu", Qt::Key_Menu, 'a');
+        QCOMPARE(Clipboard(), all);
+        QVERIFY2(f.services.messages.empty(), qPrintable(f.services.MessageTexts().join('|')));
+    }
+
+    // Save as CSV… by Shift+F10: the suggested name, the file against its golden copy, and a
+    // folder that does not exist.
+    void analysisSavedAsCsv_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("golden");
+        QTest::newRow("en_US") << "en_US"
+                               << "break_even_analysis.csv";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "break_even_analysis_de_de.csv";
+    }
+    void analysisSavedAsCsv()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, golden);
+        WindowFixture f;
+        UseRegion(f, qPrintable(region));
+        CalculateBreakEven(f, {"3", "10", "6", "1000"});
+        ClickTab(f.window->tabOptions1, 2);
+        const QString path = f.logFolder.filePath("analysis.csv");
+        const QString unwritable = f.logFolder.filePath("no-such-folder/analysis.csv");
+        f.services.savePaths = QStringList {path, unwritable, QString()};
+        QListView* view = f.window->lstBev->View();
+        for (int i = 0; i < 3; ++i)
+            PickFromMenu(view, "lstBevMenu", Qt::Key_F10, 's', Qt::ShiftModifier);
+
+        QCOMPARE(f.services.saveDialogs.size(), std::size_t {3});
+        QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        if (!documents.exists())
+            documents = QDir::home();
+        QCOMPARE(f.services.saveDialogs.front().suggestedPath,
+                 documents.filePath(QStringLiteral("break-even-analysis.csv")));
+        QCOMPARE(ReadAll(path), ReadAll(QStringLiteral(VEXMOOR_TEST_DATA "/") + golden));
+        QCOMPARE(f.services.messages.size(), std::size_t {1});
+        QVERIFY(f.services.messages.front().warning);
+        QCOMPARE(f.services.messages.front().title, QStringLiteral("Save as CSV"));
+        QVERIFY(f.services.messages.front().text.contains(unwritable));
+        QVERIFY(!QFile::exists(unwritable));
+    }
+
+    // The schedule's totals line keeps its figures under their headers; the file is suggested
+    // under its own name.
+    void scheduleCopyAndCsv()
+    {
+        WindowFixture f;
+        ClickTab(f.window->tabOptions, 3);
+        f.window->loanState = {1200, 0.01, 112, 12, 100, 12};
+        f.window->LoanSchedule(true); // no loan type chosen: every row repeats the state
+        ClickTab(f.window->tabOptions2, 3);
+        QListView* view = f.window->lstLsd->View();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(1, 0)).center());
+        QTest::keyClick(view, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        const QStringList rows = Clipboard().split('\n');
+        QCOMPARE(rows.size(), 14);
+        QCOMPARE(rows.front(), QStringLiteral("1\t1,200.00\t112.00\t100.00\t12.00"));
+        QCOMPARE(rows.at(12), QStringLiteral("\tTotals :\t1,344.00\t1,200.00\t144.00"));
+        f.services.savePaths = QStringList {QString()}; // the user cancels
+        PickFromMenu(view, "lstLsdMenu", Qt::Key_Menu, 's');
+        QCOMPARE(f.services.saveDialogs.size(), std::size_t {1});
+        QVERIFY(f.services.saveDialogs.front().suggestedPath.endsWith("/loan-schedule.csv"));
+        QVERIFY(f.services.messages.empty());
+    }
+
+    // The graph by its context menu: on the clipboard and in PNG and SVG files, at the control's
+    // size times the device pixel ratio, and not one flat colour.
+    void graphCopiedAndSaved()
+    {
+        WindowFixture f;
+        CalculateBreakEven(f, {"3", "10", "6", "20"});
+        ClickTab(f.window->tabOptions1, 3);
+        QWidget* graph = f.window->chtBeVAny;
+        const QSize expected = graph->size() * graph->devicePixelRatioF();
+        QVERIFY(!expected.isEmpty());
+
+        // A right click on a data point opens the menu; only a left click shows the value.
+        QChartView* view = f.window->breakEvenChart->View();
+        const QPointF point =
+            view->chart()->mapToPosition(QPointF(2, 20), f.window->breakEvenChart->Series(2));
+        const QPoint inWindow = view->viewport()->mapTo(
+            f.window.get(), view->mapFromScene(view->chart()->mapToScene(point)));
+        QTest::mouseClick(f.window->windowHandle(), Qt::RightButton, {}, inWindow);
+        auto* menu = f.window->findChild<QMenu*>(QStringLiteral("chtBeVAnyMenu"));
+        QVERIFY(menu != nullptr);
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+        QVERIFY(f.services.messages.empty());
+        QTest::mouseClick(f.window->windowHandle(), Qt::LeftButton, {}, inWindow);
+        QCOMPARE(f.services.MessageTexts(), QStringList {"Value of DataPoint = 20"});
+        f.services.messages.clear();
+        const QString png = f.logFolder.filePath("graph.png");
+        const QString svg = f.logFolder.filePath("graph.SVG");
+        f.services.savePaths = QStringList {png, svg};
+
+        QGuiApplication::clipboard()->clear();
+        PickFromMenu(graph, "chtBeVAnyMenu", Qt::Key_unknown, 'c');
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), expected);
+        PickFromMenu(graph, "chtBeVAnyMenu", Qt::Key_unknown, 's');
+        PickFromMenu(graph, "chtBeVAnyMenu", Qt::Key_unknown, 's');
+        QCOMPARE(f.services.saveDialogs.size(), std::size_t {2});
+        QVERIFY(f.services.messages.empty());
+
+        const QImage image(png, "png");
+        QCOMPARE(image.size(), expected);
+        QVERIFY2(Colours(image) > 4, "the picture is blank");
+        const QByteArray text = ReadAll(svg);
+        QVERIFY2(text.startsWith("<?xml") && text.contains("<svg") && text.contains("<polyline"),
+                 text.left(200).constData());
+        const QString viewBox = QStringLiteral("viewBox=\"0 0 %1 %2\"");
+        QVERIFY(text.contains(viewBox.arg(graph->width()).arg(graph->height()).toLatin1()));
+        QVERIFY(text.contains("<title>Break-Even Graph</title>"));
+        QVERIFY2(Colours(QImage(svg, "svg")) > 4, "the SVG picture is blank");
+    }
+};
+
+} // namespace vexmoor
+
+QTEST_MAIN(vexmoor::ExportTest)
+#include "export_test.moc"

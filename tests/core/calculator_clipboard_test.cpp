@@ -1,0 +1,113 @@
+// The calculator's display copied as a regional number, and pasted texts typed as pad keys (the
+// keys are pressed on a real engine state, so a test sees the display a user would).
+#include "calculator/core/calculator_clipboard.h"
+#include "calculator/core/calculator_engine.h"
+#include "calculator/core/calculator_keys.h"
+#include "support/formats.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace vexmoor {
+namespace {
+
+using namespace test;
+
+TEST(CalculatorClipboard, CopyWritesTheShownNumberInTheRegion)
+{
+    struct Row
+    {
+        const char* display;
+        RegionalFormat format;
+        const char* copied; // nullptr: nothing is copied
+    };
+    // clang-format off
+    const Row rows[] = {
+        // The trailing point of whole numbers goes, a dropped leading zero comes back.
+        {"0.", EnUs(), "0"},        {"15.", EnUs(), "15"},        {".5", EnUs(), "0.5"},
+        {"-.5", EnUs(), "-0.5"},    {"05.", EnUs(), "5"},         {"1.50", EnUs(), "1.50"},
+        {"-0.", EnUs(), "0"},       {"1.5E+20.", EnUs(), "1.5E+20"}, {"1E-05.", EnUs(), "1E-05"},
+        // The region's decimal separator and minus sign; never a group separator.
+        {".5", DeDe(), "0,5"},      {"-1234.5", DeDe(), "-1234,5"}, {"1.5E+20.", DeDe(), "1,5E+20"},
+        {"-45.", SvSe(), "\u221245"}, {"1234567.", FrFr(), "1234567"},
+        // No number on the display.
+        {"ERROR.", EnUs(), nullptr}, {"", EnUs(), nullptr}, {".", EnUs(), nullptr},
+        {"1E+.", EnUs(), nullptr},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        const std::optional<std::string> copied = CalculatorCopyText(row.display, row.format);
+        if (row.copied == nullptr)
+            EXPECT_FALSE(copied) << row.display;
+        else
+            EXPECT_EQ(copied.value_or("(none)"), row.copied) << row.display;
+    }
+}
+
+// Presses the captions of `typed` (blank-separated), pastes `text` and returns the display, or
+// "beep" when the paste is refused.
+std::string DisplayAfterPaste(const char* typed, const std::string& text,
+                              const RegionalFormat& format, const char* after = "")
+{
+    CalculatorState state;
+    const auto press = [&](const char* sequence) {
+        std::istringstream in(sequence);
+        for (std::string caption; in >> caption;)
+            PressCalculatorKey(state, caption);
+    };
+    press(typed);
+    const auto keys = CalculatorPasteKeys(text, format);
+    if (!keys)
+        return "beep";
+    for (const std::int16_t key : *keys)
+        PressCalculatorKey(state, CalculatorKeyCaption(key));
+    press(after);
+    return CalculatorDisplay(state);
+}
+
+TEST(CalculatorClipboard, PasteTypesTheNumberOverTheEntry)
+{
+    struct Row
+    {
+        const char* name;
+        const char* typed; // keys pressed before the paste
+        std::string text;
+        RegionalFormat format;
+        const char* display; // "beep": refused, nothing pressed
+        const char* after = ""; // keys pressed after the paste
+    };
+    // clang-format off
+    const Row rows[] = {
+        // Numbers replace the entry; blanks and a spreadsheet cell's line end are dropped.
+        {"whole",              "",      "12",          EnUs(), "12."},
+        {"over typed digits",  "3 4",   "5",           EnUs(), "5."},
+        {"cell with line end", "",      " 0.5\r\n",    EnUs(), ".5"},
+        {"negative",           "",      "-1,234.5",    EnUs(), "-1234.5"},
+        {"second operand",     "5 +",   "2",           EnUs(), "7.", "="},
+        {"after an error",     "1 / 0 =", "4",         EnUs(), "4."},
+        {"minus zero",         "",      "-0",          EnUs(), "0."},
+        {"region grouping",    "",      "1.234,5",     DeDe(), "1234.5"},
+        {"calculator's point", "",      "1.5",         DeDe(), "1.5"},
+        {"region wins",        "",      "1.234",       DeDe(), "1234."},
+        {"narrow no-break",    "",      "1\u202F234,5", FrFr(), "1234.5"},
+        {"region minus",       "",      "\u22122,5",   SvSe(), "-2.5"},
+        // An exponent is typed out; 15 significant digits at most, as results are written.
+        {"large",              "",      "1.5E+20",     EnUs(), "150000000000000000000."},
+        {"small",              "",      "1.5e-5",      EnUs(), ".000015"},
+        {"long",               "",      "0.12345678901234567", EnUs(), ".123456789012346"},
+        // Not a number: a beep and nothing pressed.
+        {"empty",              "",      "",            EnUs(), "beep"},
+        {"word",               "",      "ERROR",       EnUs(), "beep"},
+        {"two cells",          "",      "12\t13",      EnUs(), "beep"},
+        {"other region's comma", "",    "1,5",         EnUs(), "beep"},
+        {"beyond doubles",     "",      "1e999",       EnUs(), "beep"},
+    };
+    // clang-format on
+    for (const Row& row : rows)
+        EXPECT_EQ(DisplayAfterPaste(row.typed, row.text, row.format, row.after), row.display)
+            << row.name;
+}
+
+} // namespace
+} // namespace vexmoor
