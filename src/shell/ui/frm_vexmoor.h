@@ -196,6 +196,8 @@ private:
     static constexpr int kWindowControls = -1;
     void BuildPage(int page);
     void BuildNextPageWhenIdle();
+    // Paints anew the design colours that are the desktop's own, after a change of theme.
+    void PaintTheme();
 
     std::array<bool, kMainPageCount> pageBuilt {};
     bool idleBuildingDue = false;
