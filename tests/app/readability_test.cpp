@@ -6,6 +6,7 @@
 #include "platform/tab_strip.h"
 #include "platform/twips.h"
 #include "shell/core/design_colors.h"
+#include "shell/ui/pictures.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 
@@ -13,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -146,6 +148,7 @@ private Q_SLOTS:
     void everyTextReadsInLightAndDarkPalettes();
     void controlsAndCaptionsFitAtTheScreensDpi();
     void screenReadersHearRolesNamesAndDescriptions();
+    void picturesAreSharpAtScaleFactors();
 };
 
 void ReadabilityTest::everyTextReadsInLightAndDarkPalettes()
@@ -290,6 +293,39 @@ void ReadabilityTest::screenReadersHearRolesNamesAndDescriptions()
         QAccessible::queryAccessibleInterface(f.Find<QWidget>("lblQnbWeb_0"));
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(f.services.openedUrls, QStringList {"https://www.quenbry.com"});
+}
+
+void ReadabilityTest::picturesAreSharpAtScaleFactors()
+{
+    // Logical size, device pixel ratio: the pixels drawn, from the picture at twice the size but
+    // on an ordinary screen at the design's size.
+    const struct
+    {
+        QSize size;
+        qreal ratio;
+        QSize pixels;
+        bool large;
+    } rows[] = {
+        {{174, 203}, 1, {174, 203}, false},
+        {{174, 203}, 2, {348, 406}, true},
+        {{174, 203}, 1.5, {261, 305}, true},
+        {{261, 305}, 1, {261, 305}, true},
+    };
+    const QImage large(QStringLiteral(":/images/imgQnfSut@2x.jpg"));
+    for (const auto& row : rows) {
+        const QPixmap picture = TalkToUsPicture(row.size, row.ratio);
+        QCOMPARE(picture.size(), row.pixels);
+        QCOMPARE(picture.devicePixelRatio(), row.ratio);
+        if (row.pixels == large.size())
+            QCOMPARE(picture.toImage().convertToFormat(large.format()), large);
+    }
+    // A window made at a ratio of 1 goes without the SVG plugin; a higher ratio draws the icon
+    // from its SVG.
+    WindowFixture f;
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY(!maps.readAll().contains("libqsvgicon"));
+    QCOMPARE(WindowIcon(2).pixmap(QSize(64, 64), 1.0).size(), QSize(64, 64));
 }
 
 } // namespace vexmoor
