@@ -79,9 +79,9 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
     : QWidget(parent)
     , regionalFormat(platform::SystemRegionalFormat())
 {
-    InstallAccessibleRoles();
     setObjectName(QStringLiteral("frmVexmoor"));
     setWindowTitle(ToQString(kWindowTitle));
+    InstallAccessibleRoles();
     setWindowIcon(WindowIcon(devicePixelRatioF()));
     setFont(ResolveFont(kDefaultFont));
     setFixedSize(platform::TwipsToPixels(kClientWidthTwips),

@@ -26,7 +26,12 @@ QIcon WindowIcon(qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1)
         return QIcon(QStringLiteral(":/icons/vexmoor.svg"));
-    return QIcon(QPixmap::fromImage(ReadPicture(QStringLiteral(":/icons/vexmoor-32.png"), "png")));
+    // Every size the program carries, so that task bars and switchers need not scale one.
+    QIcon icon;
+    for (const int size : {32, 48, 256})
+        icon.addPixmap(QPixmap::fromImage(
+            ReadPicture(QStringLiteral(":/icons/vexmoor-%1.png").arg(size), "png")));
+    return icon;
 }
 
 QPixmap TalkToUsPicture(QSize size, qreal devicePixelRatio)
