@@ -138,7 +138,7 @@ void frmVexmoor::PaintTheme()
             PaintOpaque(it.value(),
                         control->whiteBackground ? Painted::WhiteResultField
                                                  : Painted::ResultField);
-        else if (control->kind == ControlKind::Label && it.value() == lblVxmDsc)
+        else if (it.value() == lblVxmDsc)
             PaintOpaque(it.value(), Painted::Disclaimer);
     }
     if (platform::ShapePanel* panel = shpVexmr[2])
