@@ -154,11 +154,23 @@ private Q_SLOTS:
 void ReadabilityTest::everyTextReadsInLightAndDarkPalettes()
 {
     const QPalette original = QApplication::palette();
-    for (auto [paletteName, palette] :
-         {std::pair {"light", QApplication::style()->standardPalette()}, {"dark", DarkPalette()}}) {
-        QApplication::setPalette(palette);
+    const QPalette light = QApplication::style()->standardPalette();
+    // The palette the window starts in, and the one the desktop changes to while it runs.
+    const struct
+    {
+        const char* paletteName;
+        QPalette start, now;
+    } rows[] = {
+        {"light", light, light},
+        {"dark", DarkPalette(), DarkPalette()},
+        {"dark after light", light, DarkPalette()},
+        {"light after dark", DarkPalette(), light},
+    };
+    for (const auto& [paletteName, start, now] : rows) {
+        QApplication::setPalette(start);
         WindowFixture f;
         FillPages(f);
+        QApplication::setPalette(now);
         ForEachPage(f, [&](const QString& page) {
             const QImage shot = f.window->grab().toImage();
             for (QWidget* widget : f.window->findChildren<QWidget*>()) {
