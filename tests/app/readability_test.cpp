@@ -31,25 +31,13 @@ namespace vexmoor {
 
 namespace {
 
+// A dark theme as desktops give it: light text on dark grey, a blue highlight.
 QPalette DarkPalette()
 {
-    QPalette dark;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
-    for (auto [role, color] : {std::pair {QPalette::Window, window},
-                               {QPalette::WindowText, text},
-                               {QPalette::Base, base},
-                               {QPalette::AlternateBase, window},
-                               {QPalette::Text, text},
-                               {QPalette::Button, window},
-                               {QPalette::ButtonText, text},
-                               {QPalette::BrightText, QColor(Qt::red)},
-                               {QPalette::Highlight, QColor(42, 130, 218)},
-                               {QPalette::HighlightedText, QColor(Qt::black)},
-                               {QPalette::Link, QColor(42, 130, 218)},
-                               {QPalette::ToolTipBase, window},
-                               {QPalette::ToolTipText, text},
-                               {QPalette::PlaceholderText, QColor(140, 140, 140)}})
-        dark.setColor(role, color);
+    const QColor text(230, 230, 230), window(53, 53, 53), base(35, 35, 35);
+    QPalette dark(text, window, window.lighter(), window.darker(), QColor(90, 90, 90), text,
+                  Qt::white, base, window);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
     return dark;
 }
 
