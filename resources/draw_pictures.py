@@ -177,6 +177,9 @@ def main():
     # Quality chosen for a file of about 7.5 KB.
     render(w, h, shapes, (w, h), "#E8F3EE", os.path.join(images, "imgQnfSut.jpg"),
            extra=("-strip", "-sampling-factor", "4:2:0", "-quality", "86"))
+    # Twice the size, for screens with more pixels to the inch (scale factors and large text).
+    render(w, h, shapes, (2 * w, 2 * h), "#E8F3EE", os.path.join(images, "imgQnfSut@2x.jpg"),
+           extra=("-strip", "-sampling-factor", "4:2:0", "-quality", "86"))
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 
 #include <QVariant>
 #include <QWidget>
+#include <cmath>
 
 namespace vexmoor::platform {
 
@@ -32,7 +33,8 @@ int ContainerLeftTwips(const QWidget* container)
 {
     // The exact twips last set; -20000 twips is not a whole number of pixels.
     const QVariant left = container->property(kLeftTwipsProperty);
-    return left.isValid() ? left.toInt() : container->x() * kTwipsPerPixel;
+    return left.isValid() ? left.toInt()
+                          : static_cast<int>(std::lround(container->x() * TwipsPerPixel()));
 }
 
 } // namespace vexmoor::platform

@@ -1,24 +1,21 @@
-// The layout is designed in twips (1/1440 inch); at 96 dots per inch 15 twips make a pixel.
-// Qt's device-independent pixels take care of higher densities.
+// The layout is designed in twips (1/1440 inch). A pixel is 1440 / the screen's logical DPI
+// twips: 15 at 96 DPI, 12 at 120 and 10 at 144, so that the window and its controls grow with
+// the fonts when the desktop enlarges its text. Device pixel ratios (scale factors) Qt applies
+// on top, in its device-independent pixels.
 #pragma once
 
 #include <QRect>
 
 namespace vexmoor::platform {
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerInch = 1440;
+
+// Twips per device-independent pixel on the primary screen (15 without a screen).
+double TwipsPerPixel();
 
 // Twips to device-independent pixels, rounded to the nearest pixel (halves away from zero).
-constexpr int TwipsToPixels(int twips)
-{
-    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
-}
+int TwipsToPixels(int twips);
 
-inline QRect TwipsRect(int left, int top, int width, int height)
-{
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
-}
+QRect TwipsRect(int left, int top, int width, int height);
 
 } // namespace vexmoor::platform

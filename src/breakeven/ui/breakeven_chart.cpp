@@ -7,9 +7,11 @@
 #include "breakeven/ui/breakeven_chart.h"
 
 #include "platform/regional_format.h"
+#include "shell/ui/design_paint.h"
 
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QGraphicsLayout>
 #include <QLegend>
 #include <QLegendMarker>
@@ -73,9 +75,9 @@ void SetAxis(QValueAxis* axis, double low, double high, double step)
 // A one-pixel cosmetic pen takes the painter's fast line path: 32,767 segments per series paint
 // in a few milliseconds, where a wider pen is stroked segment by segment. A few points get a
 // wider pen, whose width also sizes their dots.
-QPen SeriesPen(int series, bool fewPoints)
+QPen SeriesPen(const QColor& color, bool fewPoints)
 {
-    QPen pen(kSeriesColors[series]);
+    QPen pen(color);
     pen.setWidth(fewPoints ? 2 : 1);
     pen.setCosmetic(!fewPoints);
     return pen;
@@ -138,7 +140,7 @@ void BreakEvenChart::EnsureCreated()
     for (int s = 0; s < kSeriesCount; ++s) {
         auto* series = new QLineSeries;
         series->setName(QString::fromLatin1(kSeriesNames[s]));
-        series->setPen(SeriesPen(s, false));
+        series->setPen(SeriesPen(kSeriesColors[s], false));
         m_chart->addSeries(series);
         series->attachAxis(m_unitsAxis);
         series->attachAxis(m_amountAxis);
@@ -160,8 +162,39 @@ void BreakEvenChart::EnsureCreated()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
+    ApplyPalette();
+    m_host->installEventFilter(this);
     ShowGrid();
     m_view->show();
+}
+
+bool BreakEvenChart::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_host && event->type() == QEvent::PaletteChange) {
+        ApplyPalette();
+        ShowGrid();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void BreakEvenChart::ApplyPalette()
+{
+    const QPalette palette = m_host->palette();
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    QColor grid = palette.color(QPalette::Mid);
+    m_chart->setBackgroundBrush(base);
+    m_chart->setBackgroundPen(QPen(grid));
+    m_chart->legend()->setLabelColor(text);
+    for (QValueAxis* axis : {m_unitsAxis, m_amountAxis}) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+        axis->setLinePenColor(text);
+        axis->setGridLineColor(grid);
+    }
+    // The lines keep their hues, made as readable on the base as a text would be.
+    for (std::size_t s = 0; s < m_seriesColors.size(); ++s)
+        m_seriesColors[s] = ToQColor(ReadableOn(ToRgb(kSeriesColors[s]), ToRgb(base)));
 }
 
 void BreakEvenChart::ShowGrid()
@@ -208,7 +241,7 @@ void BreakEvenChart::ShowGrid()
     for (int s = 0; s < kSeriesCount; ++s) {
         QLineSeries* series = m_series[static_cast<std::size_t>(s)];
         const bool few = rows <= kMostPointsWithDots;
-        series->setPen(SeriesPen(s, few));
+        series->setPen(SeriesPen(m_seriesColors[static_cast<std::size_t>(s)], few));
         series->setPointsVisible(few);
         series->setVisible(s < seriesShown);
         if (!points[static_cast<std::size_t>(s)].isEmpty())

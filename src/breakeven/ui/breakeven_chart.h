@@ -9,6 +9,7 @@
 
 #include "breakeven/core/breakeven.h"
 
+#include <QColor>
 #include <QObject>
 #include <QPointF>
 #include <array>
@@ -52,7 +53,11 @@ public:
     // or 0 when the series has no point there.
     int PointAt(int series, const QPointF& value) const;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The chart in the theme's colours: base, text and grid, the lines readable on the base.
+    void ApplyPalette();
     void ShowGrid();
     void OnClicked(int series, const QPointF& value);
 
@@ -61,6 +66,7 @@ private:
     QChartView* m_view = nullptr;
     QChart* m_chart = nullptr;
     std::array<QLineSeries*, kSeriesCount> m_series {};
+    std::array<QColor, kSeriesCount> m_seriesColors;
     QValueAxis* m_unitsAxis = nullptr;
     QValueAxis* m_amountAxis = nullptr;
     std::function<void(int, int)> m_pointHandler;

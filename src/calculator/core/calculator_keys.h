@@ -12,15 +12,23 @@ struct CalculatorPadKey
 {
     std::int16_t index;
     std::string_view caption;
+    // What a screen reader says of the key besides its caption; digits need nothing.
+    std::string_view description = {};
 };
 
 // The 23 keys of the pad; indexes 18 to 22 do not exist.
+// clang-format off
 inline constexpr std::array<CalculatorPadKey, 23> kCalculatorPad {{
-    {0, "Backspace"}, {1, "CE"},   {2, "C"},  {3, "7"},    {4, "8"},  {5, "9"},
-    {6, "/"},         {7, "sqrt"}, {8, "4"},  {9, "5"},    {10, "6"}, {11, "*"},
-    {12, "%"},        {13, "1"},   {14, "2"}, {15, "3"},   {16, "-"}, {17, "1/x"},
-    {23, "="},        {24, "+"},   {25, "."}, {26, "+/-"}, {27, "0"},
+    {0, "Backspace", "backspace"}, {1, "CE", "clear entry"},  {2, "C", "clear"},
+    {3, "7"},                      {4, "8"},                  {5, "9"},
+    {6, "/", "divide"},            {7, "sqrt", "square root"}, {8, "4"},
+    {9, "5"},                      {10, "6"},                 {11, "*", "multiply"},
+    {12, "%", "percent"},          {13, "1"},                 {14, "2"},
+    {15, "3"},                     {16, "-", "subtract"},     {17, "1/x", "reciprocal"},
+    {23, "=", "equals"},           {24, "+", "add"},          {25, ".", "decimal point"},
+    {26, "+/-", "change sign"},    {27, "0"},
 }};
+// clang-format on
 
 // The caption of the pad key with this index; empty when there is no such key.
 std::string_view CalculatorKeyCaption(int index);

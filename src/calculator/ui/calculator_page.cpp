@@ -3,6 +3,7 @@
 #include "shell/ui/frm_vexmoor.h"
 
 #include "calculator/core/calculator_engine.h"
+#include "calculator/core/calculator_keys.h"
 #include "errors/core/failure.h"
 #include "errors/ui/guard.h"
 #include "platform/services.h"
@@ -14,6 +15,11 @@ namespace vexmoor {
 
 void frmVexmoor::ConnectCalculator()
 {
+    for (const CalculatorPadKey& key : kCalculatorPad) {
+        if (QPushButton* button = cmdCalc[key.index])
+            button->setAccessibleDescription(QString::fromUtf8(
+                key.description.data(), static_cast<qsizetype>(key.description.size())));
+    }
     for (const auto& [index, button] : cmdCalc) {
         const std::int16_t keyIndex = index;
         connect(button, &QPushButton::clicked, this, [this, keyIndex] { cmdCalc_Click(keyIndex); });

@@ -11,17 +11,19 @@
 #include "platform/shape_panel.h"
 #include "platform/tab_strip.h"
 #include "platform/twips.h"
+#include "shell/core/design_colors.h"
 #include "shell/core/layout.h"
 #include "shell/core/links.h"
-#include "shell/core/panel_colors.h"
+#include "shell/ui/accessibility.h"
+#include "shell/ui/design_paint.h"
 #include "shell/ui/link_label.h"
+#include "shell/ui/pictures.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QHash>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -64,22 +66,12 @@ Qt::Alignment ToQt(Alignment alignment)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QColor ToQColor(const Rgb& rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-const QColor kButtonFace = QColor(240, 240, 240);
-
-// Reads one of the program's own pictures in the format it is known to be in. Left to guess,
-// Qt loads every image plugin (and the SVG library) to ask each whether it reads the file,
-// which costs several milliseconds at start-up.
-QImage ReadPicture(const QString& path, const char* format)
-{
-    QImageReader reader(path, format);
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
+// Screen-reader names of the controls that no caption names.
+constexpr std::pair<std::string_view, std::string_view> kAccessibleNames[] = {
+    {"lstBev", "Break-even analysis"},
+    {"lstLsd", "Loan schedule"},
+    {"chtBeVAny", "Break-even graph"},
+};
 
 } // namespace
 
@@ -89,12 +81,8 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
 {
     setObjectName(QStringLiteral("frmVexmoor"));
     setWindowTitle(ToQString(kWindowTitle));
-    // Every size the program carries, so that task bars and switchers need not scale one.
-    QIcon icon;
-    for (const int size : {32, 48, 256})
-        icon.addPixmap(QPixmap::fromImage(
-            ReadPicture(QStringLiteral(":/icons/vexmoor-%1.png").arg(size), "png")));
-    setWindowIcon(icon);
+    InstallAccessibleRoles();
+    setWindowIcon(WindowIcon(devicePixelRatioF()));
     setFont(ResolveFont(kDefaultFont));
     setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
                  platform::TwipsToPixels(kClientHeightTwips));
@@ -128,6 +116,8 @@ void frmVexmoor::EnsurePageBuilt(int page)
 bool frmVexmoor::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        PaintTheme();
     // The pages not shown at start are made once the window has been painted, one in each
     // pass of the event loop, so that the user sees the window first and can type at once.
     if (event->type() == QEvent::Paint && idleBuildingDue) {
@@ -135,6 +125,25 @@ bool frmVexmoor::event(QEvent* event)
         BuildNextPageWhenIdle();
     }
     return handled;
+}
+
+void frmVexmoor::PaintTheme()
+{
+    // The fills and texts in the desktop's own colours follow a change of theme.
+    for (auto it = controlsByName.cbegin(); it != controlsByName.cend(); ++it) {
+        const ControlSpec* control = FindControl(it.key().toStdString());
+        if (control == nullptr)
+            continue;
+        if (control->resultField)
+            PaintOpaque(it.value(),
+                        control->whiteBackground ? Painted::WhiteResultField
+                                                 : Painted::ResultField);
+        else if (it.value() == lblVxmDsc)
+            PaintOpaque(it.value(), Painted::Disclaimer);
+    }
+    if (platform::ShapePanel* panel = shpVexmr[2])
+        panel->SetFillColor(Resolve(ColorsOf(Painted::DesignPanel).fill));
+    Form_Colors();
 }
 
 void frmVexmoor::BuildNextPageWhenIdle()
@@ -189,7 +198,9 @@ void frmVexmoor::BuildPage(int page)
         }
         case ControlKind::Panel: {
             auto* panel = new platform::ShapePanel(parent);
-            panel->SetFillColor(kButtonFace);
+            const DesignColors& design = ColorsOf(Painted::DesignPanel);
+            panel->SetOutlineColor(Resolve(design.outline));
+            panel->SetFillColor(Resolve(design.fill));
             if (control.name == "shpVexmr")
                 shpVexmr.Add(index, panel);
             else if (control.name == "shpBeVAny")
@@ -221,10 +232,7 @@ void frmVexmoor::BuildPage(int page)
             label->setAlignment(ToQt(control.alignment));
             if (control.name == "lblVxmDsc") {
                 label->setWordWrap(true);
-                label->setAutoFillBackground(true);
-                QPalette palette = label->palette();
-                palette.setColor(QPalette::Window, kButtonFace);
-                label->setPalette(palette);
+                PaintOpaque(label, Painted::Disclaimer);
                 lblVxmDsc = label;
             } else if (control.name == "lblBeV") {
                 lblBeV.Add(index, label);
@@ -251,11 +259,7 @@ void frmVexmoor::BuildPage(int page)
             display->setAlignment(ToQt(control.alignment));
             display->setFrameShape(QFrame::Box);
             display->setLineWidth(1);
-            display->setAutoFillBackground(true);
-            QPalette palette = display->palette();
-            palette.setColor(QPalette::Window, Qt::black);
-            palette.setColor(QPalette::WindowText, QColor(0, 255, 0));
-            display->setPalette(palette);
+            PaintOpaque(display, Painted::Display);
             display->setAccessibleDescription(QStringLiteral("Display"));
             lblDisplay = display;
             widget = display;
@@ -269,9 +273,9 @@ void frmVexmoor::BuildPage(int page)
                 // still selects the text for copying.
                 edit->setReadOnly(true);
                 edit->setFocusPolicy(Qt::ClickFocus);
-                QPalette palette = edit->palette();
-                palette.setColor(QPalette::Base, control.whiteBackground ? Qt::white : kButtonFace);
-                edit->setPalette(palette);
+                PaintOpaque(edit,
+                            control.whiteBackground ? Painted::WhiteResultField
+                                                    : Painted::ResultField);
             }
             if (control.name == "txtBeV")
                 txtBeV.Add(index, edit);
@@ -322,12 +326,20 @@ void frmVexmoor::BuildPage(int page)
                 lstBev = list;
             else
                 lstLsd = list;
+            // The header line tells a listener what the columns are.
+            const auto describe = [view, list] {
+                view->setAccessibleDescription(list->Count() > 0 ? list->Line(0).simplified()
+                                                                 : QString());
+            };
+            connect(view->model(), &QAbstractItemModel::rowsInserted, view, describe);
+            connect(view->model(), &QAbstractItemModel::modelReset, view, describe);
             widget = view;
             break;
         }
         case ControlKind::Chart: {
             widget = new QWidget(parent);
             widget->setFocusPolicy(Qt::StrongFocus);
+            SetAccessibleRole(widget, QAccessible::Chart);
             chtBeVAny = widget;
             break;
         }
@@ -354,6 +366,10 @@ void frmVexmoor::BuildPage(int page)
         }
         if (!control.tooltip.empty())
             widget->setToolTip(ToQString(control.tooltip));
+        for (const auto& [named, accessibleName] : kAccessibleNames) {
+            if (control.name == named)
+                widget->setAccessibleName(ToQString(accessibleName));
+        }
         if (control.tabOrder >= 0 && widget->focusPolicy() != Qt::ClickFocus)
             tabChain.emplace_back(control.tabOrder, widget);
         controlsByName.insert(name, widget);
@@ -418,16 +434,30 @@ void frmVexmoor::Form_Load()
 void frmVexmoor::Form_Colors()
 {
     Guarded("Form_Colors", GuardVariant::Plain, [&] {
-        for (const PanelColors& colors : kPanelColors) {
+        for (const DesignColors& colors : kDesignColors) {
+            if (colors.what != Painted::PanelAtLoad)
+                continue;
             const auto index = static_cast<std::int16_t>(colors.index);
             platform::ShapePanel* panel = colors.name == "shpVexmr" ? shpVexmr[index]
                 : colors.name == "shpBeVAny"                        ? shpBeVAny[index]
                                                                     : shpLonCal[index];
             if (panel == nullptr)
                 continue; // on a page not made yet
-            panel->SetOutlineColor(ToQColor(colors.outline));
-            panel->SetFillColor(ToQColor(colors.fill));
+            panel->SetOutlineColor(Resolve(colors.outline));
+            panel->SetFillColor(Resolve(colors.fill));
+            // The captions and links lying on the panel take the text colour of its fill.
+            for (QLabel* label : panel->parentWidget()->findChildren<QLabel*>(
+                     QString(), Qt::FindDirectChildrenOnly)) {
+                if (label->autoFillBackground())
+                    continue; // opaque, with a fill of its own
+                if (qobject_cast<LinkLabel*>(label))
+                    PaintLink(label, panel->FillColor());
+                else
+                    PaintTextOn(label, panel->FillColor(), colors.text);
+            }
         }
+        // The bottom link lies on the window itself, in the theme's colours.
+        PaintLink(lblQnbWeb[0], QGuiApplication::palette().color(QPalette::Window));
     });
 }
 
@@ -480,8 +510,8 @@ void frmVexmoor::tabOptions_Click()
             case 3:
                 talkToUsPageActive = true;
                 if (imgQnfSut->pixmap().isNull())
-                    imgQnfSut->setPixmap(QPixmap::fromImage(
-                        ReadPicture(QStringLiteral(":/images/imgQnfSut.jpg"), "jpeg")));
+                    imgQnfSut->setPixmap(
+                        TalkToUsPicture(imgQnfSut->size(), imgQnfSut->devicePixelRatioF()));
                 break;
             default:
                 break;

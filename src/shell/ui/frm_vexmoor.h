@@ -8,6 +8,9 @@
 //                          page switch tabOptions_Click, Form_Unload, the links.
 //   shell/ui/keyboard      key preview: Form_KeyDown (Ctrl+Tab, calculator key codes) and
 //                          Form_KeyPress (calculator characters).
+//   shell/core/design_colors, shell/ui/design_paint   the design's colours, each fill with
+//                          the text colour that reads on it, painted in light and dark themes.
+//   shell/ui/accessibility roles screen readers hear (window frame, links, graph).
 //   calculator/ui          cmdCalc_Click binds the calculator engine to the key pad and display;
 //                          copy and paste of the display.
 //   breakeven/ui           the break-even page: fields, Calculate, Clear, sub-pages, GenChart;
@@ -214,6 +217,8 @@ private:
     static constexpr int kWindowControls = -1;
     void BuildPage(int page);
     void BuildNextPageWhenIdle();
+    // Paints anew the design colours that are the desktop's own, after a change of theme.
+    void PaintTheme();
 
     std::array<bool, kMainPageCount> pageBuilt {};
     bool idleBuildingDue = false;

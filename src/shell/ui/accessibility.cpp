@@ -1,0 +1,75 @@
+// Accessible interfaces for the window, the link labels and the graph's host.
+#include "shell/ui/accessibility.h"
+
+#include "shell/ui/link_label.h"
+
+#include <QAccessibleWidget>
+#include <QVariant>
+
+namespace vexmoor {
+
+namespace {
+
+constexpr const char* kRoleProperty = "vexmoorAccessibleRole";
+
+// A link label: named by its caption, and pressed as a click would.
+class LinkAccessible final : public QAccessibleWidget
+{
+public:
+    explicit LinkAccessible(LinkLabel* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<LinkLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList {pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            Q_EMIT static_cast<LinkLabel*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* Factory(const QString& key, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr)
+        return nullptr;
+    if (key == QLatin1String("vexmoor::frmVexmoor"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (key == QLatin1String("vexmoor::LinkLabel"))
+        return new LinkAccessible(static_cast<LinkLabel*>(widget));
+    const QVariant role = widget->property(kRoleProperty);
+    if (key == QLatin1String("QWidget") && role.isValid())
+        return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibleRoles()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(Factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void SetAccessibleRole(QWidget* widget, QAccessible::Role role)
+{
+    widget->setProperty(kRoleProperty, static_cast<int>(role));
+}
+
+} // namespace vexmoor
