@@ -16,7 +16,11 @@ public:
     // A modal message box with an information icon and one OK button; returns when dismissed.
     virtual void ShowMessage(const QString& text, const QString& title) = 0;
     // The same with a warning icon, for a failure the user can mend (a file that cannot be saved).
-    virtual void ShowWarning(const QString& text, const QString& title) = 0;
+    // Services without a warning of their own show it as a message.
+    virtual void ShowWarning(const QString& text, const QString& title)
+    {
+        ShowMessage(text, title);
+    }
     virtual void Beep() = 0;
     // Opens the address in the user's default browser; failures are ignored.
     virtual void OpenUrl(const QString& address) = 0;
@@ -34,9 +38,16 @@ public:
     // Now, as the user's short date, a blank and the long time.
     virtual QString LocalDateTimeText() = 0;
     // The modal "save as" file dialog, opened at `suggestedPath`, with name filters such as
-    // "CSV files (*.csv)"; returns the chosen path, empty when the user cancelled.
+    // "CSV files (*.csv)"; returns the chosen path, empty when the user cancelled. Services
+    // without a dialog (a benchmark's) answer as if cancelled.
     virtual QString SaveFileName(const QString& title, const QString& suggestedPath,
-                                 const QString& filters) = 0;
+                                 const QString& filters)
+    {
+        static_cast<void>(title);
+        static_cast<void>(suggestedPath);
+        static_cast<void>(filters);
+        return {};
+    }
 };
 
 // The services in use: the desktop's own unless a test has put others in place.
