@@ -91,26 +91,18 @@ void PressTab()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 }
 
-// Types over the field's text and leaves it with Tab. Characters beyond ASCII (no-break spaces,
-// the typographic apostrophe) arrive as a keyboard layout or input method gives them: a key
-// event with the text and no key code of its own.
+// Types over the field's text and leaves it with Tab.
 void Enter(QLineEdit* field, const QString& text)
 {
-    TypeInto(field, QString());
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(field, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    TypeInto(field, text);
     PressTab();
 }
 
-// Picks a selector's item by typing its first letters on the closed list, then leaves with Tab.
+// Picks an item of the focused selector by typing, then leaves it with Tab.
 void Choose(QComboBox* combo, const QString& label)
 {
     QCOMPARE(QApplication::focusWidget(), combo);
-    QTest::keyClicks(combo, label);
+    test::ChooseByTyping(combo, label);
     QCOMPARE(combo->currentText(), label);
     PressTab();
 }
