@@ -12,6 +12,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QGraphicsTextItem>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -206,6 +207,8 @@ void RegionsTest::untouchedFieldsPassEveryTab()
     tabThrough(prn[0], {prn[0], prn[2], prn[3]});
     QCOMPARE(prn[4]->text(), zeros[0]);
     QCOMPARE(f.services.MessageTexts(), QStringList());
+    // The pocket calculator keeps its point in every region.
+    QCOMPARE(f.window->lblDisplay->text(), QStringLiteral("0."));
 }
 
 // The break-even example (100 units at 10, variable costs 6, fixed costs 1,000) and the annuity
