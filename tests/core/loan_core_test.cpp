@@ -111,7 +111,7 @@ TEST(LoanNumbers, EntriesReformattedOrRefused)
     for (const auto& row : rows) {
         std::string shown;
         EXPECT_EQ(
-            FailureOf([&] { shown = ReformatLoanEntry(row.page, row.field, row.text, EnUs()); }),
+            FailureOf([&] { shown = ReformatLoanField(row.page, row.field, row.text, EnUs()); }),
             row.error)
             << row.text;
         EXPECT_EQ(shown, row.shown ? row.shown : "") << row.text;

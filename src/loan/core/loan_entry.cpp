@@ -68,7 +68,12 @@ std::array<ZeroText, 4> LoanZeroTexts(LoanEntryPage page, const RegionalFormat& 
     return texts;
 }
 
-std::string ReformatLoanEntry(LoanEntryPage page, std::int16_t fieldIndex, std::string_view text,
+std::string ReformatLoanEntry(std::string_view text, int decimals, const RegionalFormat& format)
+{
+    return FormatFixed(ParseLoanNumber(text, format), decimals, format);
+}
+
+std::string ReformatLoanField(LoanEntryPage page, std::int16_t fieldIndex, std::string_view text,
                               const RegionalFormat& format)
 {
     const int decimals = EntryDecimals(page, fieldIndex);
