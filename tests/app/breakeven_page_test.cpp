@@ -145,21 +145,6 @@ private Q_SLOTS:
         QVERIFY(QApplication::focusWidget() != Field(f, 9) && CaptionBold(f, 9));
     }
 
-    void overflowIsReportedAndTheFocusMovesOn()
-    {
-        WindowFixture f;
-        const QString huge = "1" + QString(400, '0'); // beyond the double range
-        Enter(f, {huge});
-        // Validation reports it without cancelling; reformatting on the way out fails the same way.
-        QCOMPARE(f.services.MessageTexts(),
-                 (QStringList {" [frmVexmoor] Overflow {6}", " [frmVexmoor] Overflow {6}"}));
-        QCOMPARE(QApplication::focusWidget(), Field(f, 1));
-        QCOMPARE(Field(f, 0)->text(), huge);
-        const QString log = f.services.LogLines().join('\n');
-        QVERIFY(log.contains(QStringLiteral("Position (txtBeV_Validate) -> Overflow {6}")));
-        QVERIFY(log.contains(QStringLiteral("Position (txtBeV_LostFocus) -> Overflow {6}")));
-    }
-
     void failuresAndClearKeepTheGraph()
     {
         WindowFixture f;

@@ -58,7 +58,8 @@ const struct
     {"plain completes", V::Plain, 0, false, nullptr},
     {"plain 11", V::Plain, 11, false, "Division by zero"},
     {"entry 13 keeps the focus", V::InvalidNumber, 13, true, "Enter a valid number."},
-    {"entry 6", V::InvalidNumber, 6, false, "Overflow"},
+    {"entry 6 keeps the focus", V::InvalidNumber, 6, true, "Overflow"},
+    {"entry 11", V::InvalidNumber, 11, false, "Division by zero"},
     {"silent 6", V::SilentArithmetic, 6, false, nullptr},
     {"silent 11", V::SilentArithmetic, 11, false, nullptr},
     {"silent 13", V::SilentArithmetic, 13, false, "Type mismatch"},
@@ -171,11 +172,12 @@ private Q_SLOTS:
         QCOMPARE(outcome.cancel, r.cancel);
         QCOMPARE(outcome.errorNumber, r.number);
         if (r.number != 0) {
-            // The context names this report; only entry failures carry a user message.
+            // The context names this report; only an entry that is no number carries a user
+            // message.
             QCOMPARE(CurrentErrorContext().ErrModuleName, std::string("frmVexmoor"));
             QCOMPARE(CurrentErrorContext().ErrProcName, std::string("txtCalRpy_Validate"));
             QCOMPARE(CurrentErrorContext().ErrUserMessage,
-                     std::string(r.cancel ? kInvalidNumberMessage : ""));
+                     std::string(r.cancel && r.number == 13 ? kInvalidNumberMessage : ""));
         }
         const QString shown = QStringLiteral(" [frmVexmoor] %1 {%2}").arg(r.reported).arg(r.number);
         QCOMPARE(fake.MessageTexts(), r.reported ? QStringList {shown} : QStringList());

@@ -70,6 +70,9 @@ const FieldsRow kFieldsRows[] = {
     // Results beyond the double range.
     {"RevenueOverflows", kHuge + "|" + kHuge + "|0|0", 0, 6, "0.00"},
     {"ContributionOverflows", "1|" + kVast + "|-" + kVast + "|0", kCalculateOnly, 6, ""},
+    // Totals the program cannot show to the cent fail as overflows.
+    {"TotalAtAmountLimit", "1000000|10000000|0|0", 0, 6, "0.00"},
+    {"ContributionAtAmountLimit", "1|5e12|-5e12|0", kCalculateOnly, 6, ""},
 };
 // clang-format on
 
@@ -90,6 +93,42 @@ TEST(BreakEvenFields, ValidateThenCalculate)
                   }),
                   row.error);
         EXPECT_EQ(fields, expected);
+    }
+}
+
+// Leaving a field with an entry the program cannot hold changes no field and no figure, so no
+// later calculation uses a figure the fields do not show; anything else validates as ever.
+TEST(BreakEvenFields, ValidationRefusesWhatItCannotHold)
+{
+    const struct
+    {
+        const char* name;
+        int index;
+        std::string text;
+        int error;
+        bool unchanged; // fields and figures as before
+    } rows[] = {
+        {"fixed costs beyond the double range", 3, "1e400", 6, true},
+        {"units of ten thousand digits", 0, std::string(10000, '9'), 6, true},
+        {"units whose total reaches the amount limit", 0, "1e12", 6, true},
+        {"a price at the amount limit", 1, "10,000,000,000,000", 13, true},
+        {"costs rounding up to the limit", 2, "-9999999999999.996", 13, true},
+        {"fixed costs with totals below the limit", 3, "9,999,999,999,000", 0, false},
+        // The totals' figures are zeroed before the read that fails, as they always were.
+        {"a text that is no number", 1, "abc", 13, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        BreakEvenFields fields {"100", "10", "6", "1,000"};
+        BreakEvenFigures figures;
+        RecomputeTotals(0, fields, figures, EnUs());
+        ComputeBreakEven(fields, figures, EnUs());
+        fields[static_cast<std::size_t>(row.index)] = row.text;
+        const BreakEvenFields fieldsBefore = fields;
+        const BreakEvenFigures figuresBefore = figures;
+        EXPECT_EQ(FailureOf([&] { ValidateBreakEvenField(row.index, fields, figures, EnUs()); }),
+                  row.error);
+        EXPECT_EQ(fields == fieldsBefore && figures == figuresBefore, row.unchanged);
     }
 }
 

@@ -1,6 +1,7 @@
 // The loan core: result texts, the conversion of rate and term, the two calculations and the
 // schedule lines. The window test enters the worked loans and checks their shown texts.
 #include "loan/core/loan_calculation.h"
+#include "loan/core/loan_entry.h"
 #include "loan/core/loan_schedule.h"
 
 #include "errors/core/failure.h"
@@ -83,6 +84,38 @@ TEST(LoanNumbers, ResultTextsAndModes)
         EXPECT_EQ(NormaliseRepaymentMode(kRepaymentModeLabels[i]), kRepaymentModeLabels[i]);
     for (const char* other : {"End-of-Term Lump Sum", "", "Weekly [7] ", "weekly [7]"})
         EXPECT_EQ(NormaliseRepaymentMode(other), "Monthly [12]") << '"' << other << '"';
+}
+
+// Leaving an entry field: its decimals, and the amounts the program cannot hold to the cent
+// refused like a text that is no number; the rate and term are no money.
+TEST(LoanNumbers, EntriesReformattedOrRefused)
+{
+    using P = LoanEntryPage;
+    const struct
+    {
+        P page;
+        std::int16_t field;
+        const char* text;
+        const char* shown; // nullptr when refused
+        int error;
+    } rows[] = {
+        {P::Repayment, 0, "1234.5", "1,234.50", 0},
+        {P::Repayment, 1, "1e13", "10,000,000,000,000.0000", 0},
+        {P::Principal, 2, "12.5", "13", 0},
+        {P::Principal, 0, "-9999999999999.99", "-9,999,999,999,999.99", 0},
+        {P::Principal, 0, "-9999999999999.996", nullptr, 13},
+        {P::Repayment, 0, "1e308", nullptr, 13},
+        {P::Repayment, 2, "1e400", nullptr, 6},
+        {P::Principal, 3, "abc", nullptr, 13},
+    };
+    for (const auto& row : rows) {
+        std::string shown;
+        EXPECT_EQ(
+            FailureOf([&] { shown = ReformatLoanField(row.page, row.field, row.text, EnUs()); }),
+            row.error)
+            << row.text;
+        EXPECT_EQ(shown, row.shown ? row.shown : "") << row.text;
+    }
 }
 
 TEST(LoanTerms, ConversionByRatePeriodAndMode)

@@ -5,6 +5,7 @@
 
 #include "platform/tab_strip.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
@@ -28,14 +29,26 @@ inline void ClickTab(platform::TabStrip* strip, int position)
 }
 
 // Clicks into the field, selects what it holds and types over it; an empty text deletes it.
+// Characters beyond ASCII (no-break spaces, other digits) arrive as a keyboard layout or input
+// method gives them: a key event with the text and no key code of its own.
 inline void TypeInto(QLineEdit* edit, const QString& text)
 {
     Click(edit);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, text);
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(edit, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// Picks an item of the focused selector by typing its first letters on the closed list.
+inline void ChooseByTyping(QComboBox* combo, const QString& label)
+{
+    QTest::keyClicks(combo, label);
 }
 
 } // namespace vexmoor::test

@@ -50,6 +50,36 @@ double Profit(int i, const BreakEvenFigures& figures)
                          (i * figures.VariableCostPerUnit + figures.FixedCosts));
 }
 
+// A money total the page shows; from kAmountLimit on it could not be shown to the cent.
+double CheckedAmount(double value)
+{
+    if (!(std::fabs(RoundHalfAway(CheckedResult(value), 2)) < kAmountLimit))
+        throw Failure(ErrorNumber::Overflow);
+    return value;
+}
+
+bool IsMoneyField(int index)
+{
+    return index >= kUnitPrice && index <= kUnitContribution;
+}
+
+// The entry itself, before anything is computed from it: beyond the double range, or money the
+// program cannot hold. A text that is no number passes here; RecomputeTotals reports it at its
+// read, after the texts it writes before that read, as it always has.
+void CheckEntryRange(int index, std::string_view text, const RegionalFormat& format)
+{
+    double value = 0;
+    try {
+        value = ParseNumber(text, format);
+    } catch (const Failure& failure) {
+        if (failure.Number() == static_cast<std::int32_t>(ErrorNumber::Overflow))
+            throw;
+        return;
+    }
+    if (IsMoneyField(index) && !(std::fabs(RoundHalfAway(value, 2)) < kAmountLimit))
+        throw Failure(ErrorNumber::TypeMismatch);
+}
+
 void AppendDecimal(std::string& text, int i)
 {
     char digits[16];
@@ -99,20 +129,39 @@ void RecomputeTotals(int index, BreakEvenFields& fields, BreakEvenFigures& figur
     if (index == kUnits || index == kUnitPrice || index == kVariableCostPerUnit) {
         const double units = ReadAmount(fields[kUnits], format);
         fields[kTotalVariableCosts] = FormatAmount(
-            CheckedResult(units * ReadAmount(fields[kVariableCostPerUnit], format)), 2, format);
+            CheckedAmount(units * ReadAmount(fields[kVariableCostPerUnit], format)), 2, format);
         fields[kTotalRevenue] =
-            FormatAmount(CheckedResult(units * ReadAmount(fields[kUnitPrice], format)), 2, format);
+            FormatAmount(CheckedAmount(units * ReadAmount(fields[kUnitPrice], format)), 2, format);
     }
 
     figures.FixedCosts = ReadAmount(fields[kFixedCosts], format);
     figures.TotalVariableCosts = ReadAmount(fields[kTotalVariableCosts], format);
     fields[kTotalCosts] =
-        FormatAmount(CheckedResult(figures.FixedCosts + figures.TotalVariableCosts), 2, format);
+        FormatAmount(CheckedAmount(figures.FixedCosts + figures.TotalVariableCosts), 2, format);
 
     figures.TotalCosts = ReadAmount(fields[kTotalCosts], format);
     figures.TotalRevenue = ReadAmount(fields[kTotalRevenue], format);
     fields[kTotalProfit] =
-        FormatAmount(CheckedResult(figures.TotalRevenue - figures.TotalCosts), 2, format);
+        FormatAmount(CheckedAmount(figures.TotalRevenue - figures.TotalCosts), 2, format);
+}
+
+void ValidateBreakEvenField(int index, BreakEvenFields& fields, BreakEvenFigures& figures,
+                            const RegionalFormat& format)
+{
+    if (index >= 0 && index < kBreakEvenFieldCount)
+        CheckEntryRange(index, fields[static_cast<std::size_t>(index)], format);
+    const BreakEvenFields fieldsBefore = fields;
+    const BreakEvenFigures figuresBefore = figures;
+    try {
+        RecomputeTotals(index, fields, figures, format);
+    } catch (const Failure& failure) {
+        // No later calculation may use a figure that the fields no longer show.
+        if (failure.Number() == static_cast<std::int32_t>(ErrorNumber::Overflow)) {
+            fields = fieldsBefore;
+            figures = figuresBefore;
+        }
+        throw;
+    }
 }
 
 void ComputeBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures,
@@ -121,7 +170,7 @@ void ComputeBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures,
     figures.UnitPrice = ReadAmount(fields[kUnitPrice], format);
     figures.VariableCostPerUnit = ReadAmount(fields[kVariableCostPerUnit], format);
     fields[kUnitContribution] =
-        FormatAmount(CheckedResult(figures.UnitPrice - figures.VariableCostPerUnit), 2, format);
+        FormatAmount(CheckedAmount(figures.UnitPrice - figures.VariableCostPerUnit), 2, format);
     figures.UnitContribution = ReadAmount(fields[kUnitContribution], format);
 
     const double divisor = figures.UnitContribution == 0 ? 1 : figures.UnitContribution;

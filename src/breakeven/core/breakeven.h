@@ -28,6 +28,8 @@ struct BreakEvenFigures
     double VariableCostPerUnit = 0;
     double UnitContribution = 0;
     std::int16_t GraphUnits = 0;
+
+    friend bool operator==(const BreakEvenFigures&, const BreakEvenFigures&) = default;
 };
 
 inline constexpr int kBreakEvenFieldCount = 10;
@@ -56,13 +58,23 @@ void ResetBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures,
                     const RegionalFormat& format);
 
 // After the field `index` was edited: fields 4 and 6 (only for index 0 to 2), then 5 and 7,
-// each total chained through the two-decimal text of the one before.
+// each total chained through the two-decimal text of the one before. A total of kAmountLimit or
+// more fails as an overflow.
 void RecomputeTotals(int index, BreakEvenFields& fields, BreakEvenFigures& figures,
                      const RegionalFormat& format);
 
+// The validation of field `index` as the page runs it when the field is left: RecomputeTotals,
+// but an entry the program cannot hold is refused as a whole, leaving every field and figure as
+// it was. That is a number beyond the double range, or a total of kAmountLimit or more (Failure
+// Overflow), and an amount of kAmountLimit or more in a money field, 1 to 8 (Failure TypeMismatch,
+// like a text that is no number). A text that is no number stops at its read as in
+// RecomputeTotals, keeping the texts written before it.
+void ValidateBreakEvenField(int index, BreakEvenFields& fields, BreakEvenFigures& figures,
+                            const RegionalFormat& format);
+
 // Unit contribution into field 8 and break-even units (rounded half to even) into field 9, from
 // fields 1 and 2 and the fixed costs of the last RecomputeTotals. A zero contribution divides by
-// 1; a negative one gives negative units.
+// 1; a negative one gives negative units; one of kAmountLimit or more fails as an overflow.
 void ComputeBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures,
                       const RegionalFormat& format);
 

@@ -145,7 +145,7 @@ void frmVexmoor::txtBeV_Validate(std::int16_t index, bool& cancel)
 {
     const GuardOutcome outcome = Guarded("txtBeV_Validate", GuardVariant::InvalidNumber, [&] {
         RunOnFields(txtBeV, [&](BreakEvenFields& fields) {
-            RecomputeTotals(index, fields, breakEven, regionalFormat);
+            ValidateBreakEvenField(index, fields, breakEven, regionalFormat);
         });
     });
     if (outcome.cancel)

@@ -21,6 +21,11 @@ struct RegionalFormat
     friend bool operator==(const RegionalFormat&, const RegionalFormat&) = default;
 };
 
+// The magnitude from which a money amount is refused. Below it an amount with its two decimals has
+// at most 15 significant digits, all of which a double holds, so every cent typed is the cent
+// shown and used; at 10^14 already, 99,999,999,999,999.99 would read back as ...99.98.
+inline constexpr double kAmountLimit = 1e13;
+
 // Whether numbers written in `format` read back as one value only: it has a decimal separator,
 // and its group separator differs from it (were both ".", 1.234 could be 1234 or 1.234). A
 // region that fails this is served the default format, en_US's, instead.

@@ -38,10 +38,13 @@ GuardOutcome Report(const char* procName, GuardVariant variant, const Failure& f
 
         if (EndsSilently(variant, outcome.errorNumber))
             return outcome;
-        if (variant == GuardVariant::InvalidNumber &&
-            outcome.errorNumber == static_cast<std::int32_t>(ErrorNumber::TypeMismatch)) {
-            context.ErrUserMessage = kInvalidNumberMessage;
-            outcome.cancel = true;
+        if (variant == GuardVariant::InvalidNumber) {
+            if (outcome.errorNumber == static_cast<std::int32_t>(ErrorNumber::TypeMismatch)) {
+                context.ErrUserMessage = kInvalidNumberMessage;
+                outcome.cancel = true;
+            } else if (outcome.errorNumber == static_cast<std::int32_t>(ErrorNumber::Overflow)) {
+                outcome.cancel = true;
+            }
         }
         LogError(context.ErrModuleName, context.ErrProcName, context.ErrUserMessage, failure);
     } catch (...) {

@@ -10,7 +10,8 @@ namespace vexmoor {
 enum class GuardVariant {
     Plain,
     // Entry-field validation: number 13 becomes "Enter a valid number." and cancels the
-    // validation so that the focus stays in the field.
+    // validation so that the focus stays in the field. An overflow (6), an entry beyond what the
+    // program can hold, is refused the same way under its own text.
     InvalidNumber,
     // The loan calculations: overflow (6) and division by zero (11) end the handler silently.
     SilentArithmetic,

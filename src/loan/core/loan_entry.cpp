@@ -1,7 +1,10 @@
 // The loan entry pages' rules as data.
 #include "loan/core/loan_entry.h"
 
+#include "errors/core/failure.h"
 #include "loan/core/loan_terms.h"
+
+#include <cmath>
 
 namespace vexmoor {
 
@@ -68,6 +71,17 @@ std::array<ZeroText, 4> LoanZeroTexts(LoanEntryPage page, const RegionalFormat& 
 std::string ReformatLoanEntry(std::string_view text, int decimals, const RegionalFormat& format)
 {
     return FormatFixed(ParseLoanNumber(text, format), decimals, format);
+}
+
+std::string ReformatLoanField(LoanEntryPage page, std::int16_t fieldIndex, std::string_view text,
+                              const RegionalFormat& format)
+{
+    const int decimals = EntryDecimals(page, fieldIndex);
+    const double value = ParseLoanNumber(text, format);
+    const bool amount = fieldIndex == 0 || fieldIndex == kResultFieldIndex;
+    if (amount && !(std::fabs(RoundHalfAway(value, decimals)) < kAmountLimit))
+        throw Failure(ErrorNumber::TypeMismatch);
+    return FormatFixed(value, decimals, format);
 }
 
 LoanEntryPage IntRatPage(std::int16_t index)

@@ -59,8 +59,16 @@ std::array<ZeroText, 4> LoanZeroTexts(LoanEntryPage page, const RegionalFormat& 
 
 // The entry text as a number rewritten with `decimals` decimals, halves away from zero, in the
 // regional format ("1234.5" -> "1,234.50"; "12.5" -> "13" with no decimals). Throws
-// Failure(TypeMismatch) for a text that is not a number, the empty text included.
+// Failure(TypeMismatch) for a text that is not a number, the empty text included, and
+// Failure(Overflow) for a number beyond the double range.
 std::string ReformatLoanEntry(std::string_view text, int decimals, const RegionalFormat& format);
+
+// The text of field `fieldIndex` rewritten as the page does when the field is left: with the
+// field's decimals, and an amount (field 0 or the result) of kAmountLimit or more, which the
+// program cannot hold to the cent, refused with Failure(TypeMismatch) like a text that is not a
+// number.
+std::string ReformatLoanField(LoanEntryPage page, std::int16_t fieldIndex, std::string_view text,
+                              const RegionalFormat& format);
 
 // The rate-period and loan-type selectors cboIntRat(0..3): the page each belongs to, and whether
 // choosing in it refills the page's mode list (only the rate periods, 0 and 1, do).

@@ -72,8 +72,7 @@ void ValidateEntry(frmVexmoor& w, LoanEntryPage page, std::int16_t index, bool& 
         repayment ? "txtCalRpy_Validate" : "txtCalPrn_Validate", GuardVariant::InvalidNumber, [&] {
             QLineEdit* field = repayment ? w.txtCalRpy[index] : w.txtCalPrn[index];
             const std::string text = field->text().toStdString();
-            field->setText(
-                ToQString(ReformatLoanEntry(text, EntryDecimals(page, index), w.regionalFormat)));
+            field->setText(ToQString(ReformatLoanField(page, index, text, w.regionalFormat)));
             if (repayment)
                 w.cmdCalRpy_Click();
             else

@@ -1,0 +1,251 @@
+// Hostile entries in every entry field of the break-even and loan pages, typed or pasted into the
+// real widgets over a calculated example. A refused entry gives one message, keeps the focus and
+// its text, and leaves every result, list and figure as it was, for Tab and a click alike, so no
+// later calculation can use a figure that the fields do not show.
+#include "platform/list_box.h"
+#include "platform/tab_strip.h"
+#include "support/user_input.h"
+#include "support/window_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using vexmoor::test::Click;
+using vexmoor::test::ClickTab;
+using vexmoor::test::TypeInto;
+using vexmoor::test::WindowFixture;
+
+namespace vexmoor {
+
+namespace {
+
+const QString kNotANumber = QStringLiteral(" [frmVexmoor] Enter a valid number. {13}");
+const QString kOverflow = QStringLiteral(" [frmVexmoor] Overflow {6}");
+
+void PressTab()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+// Types over the field's text, or pastes a long text as a user would, then leaves with Tab.
+void Enter(QLineEdit* field, const QString& text)
+{
+    if (text.size() > 100) {
+        QApplication::clipboard()->setText(text);
+        Click(field);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        TypeInto(field, text);
+    }
+    PressTab();
+}
+
+void Choose(const WindowFixture& f, const char* selector, const QString& label)
+{
+    test::ChooseByTyping(f.Find<QComboBox>(selector), label);
+    PressTab();
+}
+
+enum class Page { BreakEven, Repayment, Principal };
+
+// The page with its worked example calculated: 100 units at 10, variable costs 6, fixed costs
+// 1,000; the annuity of 100,000 at 10 % a year over 12 months; its inverse from 8,791.59.
+void EnterExample(WindowFixture& f, Page page)
+{
+    frmVexmoor& w = *f.window;
+    if (page == Page::BreakEven) {
+        ClickTab(w.tabOptions, 2);
+        for (int i = 0; i < 4; ++i)
+            Enter(w.txtBeV[static_cast<std::int16_t>(i)],
+                  QStringList {"100", "10", "6", "1000"}[i]);
+        Click(w.cmdCalBeV);
+        QCOMPARE(w.txtBeV[9]->text(), QStringLiteral("250"));
+        return;
+    }
+    ClickTab(w.tabOptions, 3);
+    if (page == Page::Repayment) {
+        Enter(w.txtCalRpy[0], "100000"); // then loan type, rate, rate period, term
+        Choose(f, "cboIntRat_2", "Amortize");
+        Enter(w.txtCalRpy[1], "10");
+        Choose(f, "cboIntRat_0", "Year");
+        Enter(w.txtCalRpy[2], "12");
+        QCOMPARE(w.txtCalRpy[4]->text(), QStringLiteral("8,791.60"));
+    } else {
+        ClickTab(w.tabOptions2, 2);
+        Enter(w.txtCalPrn[0], "8791.59"); // then mode, term, rate period, rate, loan type
+        PressTab();
+        Enter(w.txtCalPrn[2], "12");
+        Choose(f, "cboIntRat_1", "Year");
+        Enter(w.txtCalPrn[3], "10");
+        Choose(f, "cboIntRat_3", "Amortize");
+        QCOMPARE(w.txtCalPrn[4]->text(), QStringLiteral("100,000.00"));
+    }
+    QCOMPARE(w.lstLsd->Count(), 14);
+}
+
+// What an entry must not change when it is refused.
+struct Shown
+{
+    QStringList results;
+    QStringList lines;
+    BreakEvenFigures figures;
+    bool operator==(const Shown&) const = default;
+};
+
+Shown Snapshot(const WindowFixture& f)
+{
+    frmVexmoor& w = *f.window;
+    Shown shown;
+    for (int i = 4; i < kBreakEvenFieldCount; ++i)
+        shown.results << w.txtBeV[static_cast<std::int16_t>(i)]->text();
+    shown.results << w.txtCalRpy[4]->text() << w.txtCalPrn[4]->text();
+    shown.lines = w.lstBev->Lines() + w.lstLsd->Lines();
+    shown.figures = w.breakEven;
+    return shown;
+}
+
+const struct EntryField
+{
+    const char* name;
+    Page page;
+    int decimals;
+    bool money;
+} kFields[] = {
+    {"txtBeV_0", Page::BreakEven, 0, false},    {"txtBeV_1", Page::BreakEven, 2, true},
+    {"txtBeV_2", Page::BreakEven, 2, true},     {"txtBeV_3", Page::BreakEven, 2, true},
+    {"txtCalRpy_0", Page::Repayment, 2, true},  {"txtCalRpy_1", Page::Repayment, 4, false},
+    {"txtCalRpy_2", Page::Repayment, 0, false}, {"txtCalPrn_0", Page::Principal, 2, true},
+    {"txtCalPrn_2", Page::Principal, 0, false}, {"txtCalPrn_3", Page::Principal, 4, false},
+};
+
+enum class Outcome { Accepted, NotANumber, Overflow };
+
+// One row per behaviour; the texts of a row behave alike in every field it applies to.
+const struct Hostile
+{
+    const char* name;
+    QStringList texts;
+    Outcome outcome;
+    bool moneyOnly = false;
+    bool figuresKept = true; // a text that is no number zeroes the totals' figures, as ever
+} kHostile[] = {
+    {"no number",
+     {"", "   ", "abc", "nan", "-inf", "0x1A", "1.2.3", "1e", "1 000", "\u0661\u0662",
+      "\uFF11\uFF12"},
+     Outcome::NotANumber,
+     false,
+     false},
+    {"accepted and rewritten", {" +1e3 ", "1,000.0000"}, Outcome::Accepted},
+    {"beyond the double range", {"1e400", "-1e309", QString(10000, '9')}, Outcome::Overflow},
+    {"money the program cannot hold",
+     {"1e13", "1e308", "-9999999999999.996"},
+     Outcome::NotANumber,
+     true},
+};
+
+} // namespace
+
+class HostileEntriesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyFieldRefusesOrRewrites_data();
+    void everyFieldRefusesOrRewrites();
+    void refusedFixedCostsLeaveTheCalculationAlone();
+    void clickAndTabRefuseAlike();
+};
+
+void HostileEntriesTest::everyFieldRefusesOrRewrites_data()
+{
+    QTest::addColumn<int>("field");
+    for (int i = 0; i < int(std::size(kFields)); ++i)
+        QTest::newRow(kFields[i].name) << i;
+}
+
+void HostileEntriesTest::everyFieldRefusesOrRewrites()
+{
+    QFETCH(int, field);
+    const EntryField& entry = kFields[field];
+    WindowFixture f;
+    EnterExample(f, entry.page);
+    QLineEdit* edit = f.Find<QLineEdit>(entry.name);
+    const QString example = edit->text();
+    const QString accepted =
+        QStringList {"1,000", "", "1,000.00", "", "1,000.0000"}[entry.decimals];
+
+    for (const Hostile& row : kHostile) {
+        if (row.moneyOnly && !entry.money)
+            continue;
+        for (const QString& text : row.texts) {
+            const QByteArray where = QByteArray(row.name) + ": " + text.left(20).toUtf8();
+            f.services.messages.clear();
+            const Shown before = Snapshot(f);
+            Enter(edit, text);
+            if (row.outcome == Outcome::Accepted) {
+                QVERIFY2(f.services.messages.empty(), where);
+                QVERIFY2(QApplication::focusWidget() != edit, where);
+                QCOMPARE(edit->text(), accepted);
+            } else {
+                const QString message = row.outcome == Outcome::Overflow ? kOverflow : kNotANumber;
+                QVERIFY2(f.services.MessageTexts() == QStringList {message}, where);
+                QVERIFY2(QApplication::focusWidget() == edit, where);
+                QVERIFY2(edit->text() == text, where);
+                Shown after = Snapshot(f);
+                if (!row.figuresKept)
+                    after.figures = before.figures;
+                QVERIFY2(after == before, where);
+            }
+            f.services.messages.clear();
+            Enter(edit, example);
+            QVERIFY2(f.services.messages.empty() && edit->text() == example, where);
+        }
+    }
+}
+
+// An overflowing fixed cost once left the stored fixed costs at 0 while the field still showed a
+// text, so that Calculate then gave 0 break-even units.
+void HostileEntriesTest::refusedFixedCostsLeaveTheCalculationAlone()
+{
+    WindowFixture f;
+    EnterExample(f, Page::BreakEven);
+    const Shown before = Snapshot(f);
+    Enter(f.window->txtBeV[3], "1e400");
+    Click(f.window->cmdCalBeV); // refused again; Calculate does not run
+    QCOMPARE(f.services.MessageTexts(), QStringList(2, kOverflow));
+    QCOMPARE(Snapshot(f), before);
+    QCOMPARE(f.window->breakEven.FixedCosts, 1000.0);
+
+    Enter(f.window->txtBeV[3], "1000");
+    Click(f.window->cmdCalBeV);
+    QCOMPARE(Snapshot(f), before);
+    QCOMPARE(f.services.messages.size(), std::size_t(2));
+}
+
+// A total beyond what the program can hold refuses the entry for Tab and for a click on either
+// button the same way: once each, the focus staying and the button not acting.
+void HostileEntriesTest::clickAndTabRefuseAlike()
+{
+    WindowFixture f;
+    EnterExample(f, Page::BreakEven);
+    const Shown before = Snapshot(f);
+    QLineEdit* units = f.window->txtBeV[0];
+    Enter(units, "1e300");
+    for (QPushButton* button : {f.window->cmdCalBeV, f.window->cmdClrBeV})
+        Click(button);
+    PressTab();
+    QCOMPARE(f.services.MessageTexts(), QStringList(4, kOverflow));
+    QCOMPARE(QApplication::focusWidget(), units);
+    QCOMPARE(units->text(), QStringLiteral("1e300"));
+    QCOMPARE(Snapshot(f), before);
+}
+
+} // namespace vexmoor
+
+QTEST_MAIN(vexmoor::HostileEntriesTest)
+#include "hostile_entries_test.moc"
