@@ -39,6 +39,14 @@ struct FontSpec
 inline constexpr FontSpec kDefaultFont {"MS Sans Serif", 8.25, false};
 inline constexpr FontSpec kLinkFont {"Arial", 8.25, false};
 
+// What a text box shows beyond its text, as named flags a layout row can combine with `|`.
+enum FieldFlags : unsigned {
+    kPlainField = 0,
+    kResultField = 1u << 0, // written only by the program; out of the Tab order
+    kBoldText = 1u << 1,
+    kWhiteBackground = 1u << 2,
+};
+
 struct ControlSpec
 {
     std::string_view name;
@@ -46,15 +54,17 @@ struct ControlSpec
     ControlKind kind;
     std::string_view parent; // object name of the container; empty for the window itself
     int left, top, width, height; // twips, relative to the parent
+    int tabOrder = -1; // position in the window's Tab order; -1 when not reachable by Tab
     std::string_view caption = {};
     std::string_view tooltip = {};
     FontSpec font = kDefaultFont;
     Alignment alignment = Alignment::Left;
-    int tabOrder = -1; // position in the window's Tab order; -1 when not reachable by Tab
-    bool resultField = false; // a text box written only by the program
-    bool boldText = false; // text box text in bold
-    bool whiteBackground = false;
+    unsigned fieldFlags = kPlainField;
     std::string_view buddy = {}; // for caption labels: the object name of the control they name
+
+    constexpr bool IsResultField() const { return (fieldFlags & kResultField) != 0; }
+    constexpr bool HasBoldText() const { return (fieldFlags & kBoldText) != 0; }
+    constexpr bool HasWhiteBackground() const { return (fieldFlags & kWhiteBackground) != 0; }
 };
 
 struct TabSpec

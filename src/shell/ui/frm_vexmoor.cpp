@@ -134,10 +134,10 @@ void frmVexmoor::PaintTheme()
         const ControlSpec* control = FindControl(it.key().toStdString());
         if (control == nullptr)
             continue;
-        if (control->resultField)
+        if (control->IsResultField())
             PaintOpaque(it.value(),
-                        control->whiteBackground ? Painted::WhiteResultField
-                                                 : Painted::ResultField);
+                        control->HasWhiteBackground() ? Painted::WhiteResultField
+                                                      : Painted::ResultField);
         else if (it.value() == lblVxmDsc)
             PaintOpaque(it.value(), Painted::Disclaimer);
     }
@@ -268,14 +268,14 @@ void frmVexmoor::BuildPage(int page)
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(parent);
             edit->setAlignment(ToQt(control.alignment));
-            if (control.resultField) {
+            if (control.IsResultField()) {
                 // Written only by the program: no typing, out of the Tab order, but a click
                 // still selects the text for copying.
                 edit->setReadOnly(true);
                 edit->setFocusPolicy(Qt::ClickFocus);
                 PaintOpaque(edit,
-                            control.whiteBackground ? Painted::WhiteResultField
-                                                    : Painted::ResultField);
+                            control.HasWhiteBackground() ? Painted::WhiteResultField
+                                                         : Painted::ResultField);
             }
             if (control.name == "txtBeV")
                 txtBeV.Add(index, edit);
@@ -359,7 +359,7 @@ void frmVexmoor::BuildPage(int page)
         widget->setGeometry(rect);
         if (control.font != kDefaultFont)
             widget->setFont(ResolveFont(control.font));
-        if (control.boldText) {
+        if (control.HasBoldText()) {
             QFont font = widget->font();
             font.setBold(true);
             widget->setFont(font);
