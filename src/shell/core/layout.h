@@ -91,6 +91,7 @@ std::span<const TabSpec> BreakEvenTabs();
 std::span<const TabSpec> LoanTabs();
 
 // The window's main pages, in the order of the main tab strip.
+enum class MainPage { Calculator, BreakEven, Loan, TalkToUs, Disclaimer };
 inline constexpr int kMainPageCount = 5;
 // For each row of WindowLayout(), the main page the control lies on (the index of the page
 // container it is inside), or -1 for the window's own controls, the page containers among them.

@@ -89,12 +89,12 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
 
     focusEvents = new platform::FocusEvents(this);
     focusEvents->SetKeyPreview([this](QKeyEvent* event) { return PreviewKey(event); });
-    BuildPage(kWindowControls);
+    BuildControls(kWindowControls);
     tabOptions->SetClickHandler([this] { tabOptions_Click(); });
-    BuildPage(0);
+    BuildPage(MainPage::Calculator);
     for (int page = 1; page < kMainPageCount; ++page) {
         if (building == PageBuilding::AllAtOnce)
-            BuildPage(page);
+            BuildPage(static_cast<MainPage>(page));
         else
             idleBuildingDue = true;
     }
@@ -102,14 +102,14 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
 
 frmVexmoor::~frmVexmoor() = default;
 
-bool frmVexmoor::PageBuilt(int page) const
+bool frmVexmoor::PageBuilt(MainPage page) const
 {
-    return page >= 0 && page < kMainPageCount && pageBuilt[static_cast<std::size_t>(page)];
+    return pageBuilt[static_cast<std::size_t>(page)];
 }
 
-void frmVexmoor::EnsurePageBuilt(int page)
+void frmVexmoor::EnsurePageBuilt(MainPage page)
 {
-    if (page >= 0 && page < kMainPageCount && !PageBuilt(page))
+    if (!PageBuilt(page))
         BuildPage(page);
 }
 
@@ -150,8 +150,8 @@ void frmVexmoor::BuildNextPageWhenIdle()
 {
     QTimer::singleShot(0, this, [this] {
         for (int page = 0; page < kMainPageCount; ++page) {
-            if (!PageBuilt(page)) {
-                BuildPage(page);
+            if (!PageBuilt(static_cast<MainPage>(page))) {
+                BuildPage(static_cast<MainPage>(page));
                 BuildNextPageWhenIdle();
                 return;
             }
@@ -159,7 +159,7 @@ void frmVexmoor::BuildNextPageWhenIdle()
     });
 }
 
-void frmVexmoor::BuildPage(int page)
+void frmVexmoor::BuildControls(int page)
 {
     std::vector<std::pair<QLabel*, QString>> buddies;
     const std::span<const ControlSpec> layout = WindowLayout();
@@ -383,30 +383,33 @@ void frmVexmoor::BuildPage(int page)
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabChain.size(); ++i)
         QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+}
 
-    if (page == kWindowControls)
-        return;
+void frmVexmoor::BuildPage(MainPage page)
+{
+    BuildControls(static_cast<int>(page));
     pageBuilt[static_cast<std::size_t>(page)] = true;
     switch (page) {
-    case 0:
+    case MainPage::Calculator:
         ConnectCalculator();
         break;
-    case 1:
+    case MainPage::BreakEven:
         ConnectBreakEven();
         break;
-    case 2:
+    case MainPage::Loan:
         ConnectLoan();
         break;
-    default:
+    case MainPage::TalkToUs:
+    case MainPage::Disclaimer:
         break;
     }
     // A page made after the window has loaded gets what loading gave the others.
     if (formLoaded) {
         Form_Colors();
-        if (page == 1) {
+        if (page == MainPage::BreakEven) {
             ClearBreakEven();
             tabOptions1_Click();
-        } else if (page == 2) {
+        } else if (page == MainPage::Loan) {
             tabOptions2_Click();
         }
     }
@@ -421,12 +424,12 @@ void frmVexmoor::Form_Load()
         // A page not made yet runs its part of these steps when it is made.
         formLoaded = true;
         Form_Colors();
-        if (PageBuilt(1))
+        if (PageBuilt(MainPage::BreakEven))
             ClearBreakEven();
         tabOptions_Click();
-        if (PageBuilt(1))
+        if (PageBuilt(MainPage::BreakEven))
             tabOptions1_Click();
-        if (PageBuilt(2))
+        if (PageBuilt(MainPage::Loan))
             tabOptions2_Click();
     });
 }
@@ -480,42 +483,38 @@ void frmVexmoor::closeEvent(QCloseEvent* event)
 void frmVexmoor::tabOptions_Click()
 {
     Guarded("tabOptions_Click", GuardVariant::Plain, [&] {
-        const int count = tabOptions->Count();
-        const int selected = tabOptions->Selected();
-        for (int i = 0; i < count; ++i) {
-            QWidget* page = picOptions[static_cast<std::int16_t>(i)];
-            if (i != selected - 1) {
-                platform::HideContainer(page);
-                continue;
+        const int selected = tabOptions->Selected() - 1;
+        const bool onPage = selected >= 0 && selected < kMainPageCount;
+        // A page not made yet is made before it is shown.
+        if (onPage)
+            EnsurePageBuilt(static_cast<MainPage>(selected));
+        platform::ShowOnly(picOptions, selected, kPageLeftTwips);
+        if (!onPage)
+            return;
+        calculatorPageActive = breakEvenPageActive = loanPageActive = talkToUsPageActive = false;
+        switch (static_cast<MainPage>(selected)) {
+        case MainPage::Calculator:
+            calculatorPageActive = true;
+            break;
+        case MainPage::BreakEven:
+            breakEvenPageActive = true;
+            break;
+        case MainPage::Loan:
+            loanPageActive = true;
+            if (!loanPagePrepared) {
+                cmdClrRpy_Click();
+                cmdClrPrn_Click();
+                loanPagePrepared = true;
             }
-            EnsurePageBuilt(i);
-            platform::ShowContainer(page, kPageLeftTwips);
-            calculatorPageActive = breakEvenPageActive = loanPageActive = talkToUsPageActive =
-                false;
-            switch (i) {
-            case 0:
-                calculatorPageActive = true;
-                break;
-            case 1:
-                breakEvenPageActive = true;
-                break;
-            case 2:
-                loanPageActive = true;
-                if (!loanPagePrepared) {
-                    cmdClrRpy_Click();
-                    cmdClrPrn_Click();
-                    loanPagePrepared = true;
-                }
-                break;
-            case 3:
-                talkToUsPageActive = true;
-                if (imgQnfSut->pixmap().isNull())
-                    imgQnfSut->setPixmap(
-                        TalkToUsPicture(imgQnfSut->size(), imgQnfSut->devicePixelRatioF()));
-                break;
-            default:
-                break;
-            }
+            break;
+        case MainPage::TalkToUs:
+            talkToUsPageActive = true;
+            if (imgQnfSut->pixmap().isNull())
+                imgQnfSut->setPixmap(
+                    TalkToUsPicture(imgQnfSut->size(), imgQnfSut->devicePixelRatioF()));
+            break;
+        case MainPage::Disclaimer:
+            break;
         }
     });
 }
