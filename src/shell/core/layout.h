@@ -74,11 +74,9 @@ struct TabSpec
     std::string_view tooltip;
 };
 
-// The window's client area in twips, and the outer size set when it loads.
+// The window's client area in twips.
 inline constexpr int kClientWidthTwips = 7695;
 inline constexpr int kClientHeightTwips = 4935;
-inline constexpr int kOuterWidthTwips = 7915;
-inline constexpr int kOuterHeightTwips = 5495;
 // Left positions of a shown page container and a shown sub-page container.
 inline constexpr int kPageLeftTwips = 210;
 inline constexpr int kSubPageLeftTwips = 175;

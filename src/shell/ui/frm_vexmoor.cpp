@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/shape_panel.h"
 #include "platform/tab_strip.h"
+#include "platform/text.h"
 #include "platform/twips.h"
 #include "shell/core/design_colors.h"
 #include "shell/core/layout.h"
@@ -37,10 +38,7 @@ namespace vexmoor {
 
 namespace {
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using platform::ToQString;
 
 // "MS Sans Serif" and "Arial" are not on Linux desktops; Liberation Sans has Arial's metrics,
 // so every caption fits the control it was designed for.
@@ -84,6 +82,7 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
     InstallAccessibleRoles();
     setWindowIcon(WindowIcon(devicePixelRatioF()));
     setFont(ResolveFont(kDefaultFont));
+    // The client area is the design's; a window manager owns the frame around it.
     setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
                  platform::TwipsToPixels(kClientHeightTwips));
 
@@ -131,7 +130,7 @@ void frmVexmoor::PaintTheme()
 {
     // The fills and texts in the desktop's own colours follow a change of theme.
     for (auto it = controlsByName.cbegin(); it != controlsByName.cend(); ++it) {
-        const ControlSpec* control = FindControl(it.key().toStdString());
+        const ControlSpec* control = FindControl(platform::ToStd(it.key()));
         if (control == nullptr)
             continue;
         if (control->IsResultField())
@@ -418,9 +417,6 @@ void frmVexmoor::BuildPage(MainPage page)
 void frmVexmoor::Form_Load()
 {
     Guarded("Form_Load", GuardVariant::Plain, [&] {
-        // The client area is the design's; a window manager owns the frame around it.
-        setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
-                     platform::TwipsToPixels(kClientHeightTwips));
         // A page not made yet runs its part of these steps when it is made.
         formLoaded = true;
         Form_Colors();
