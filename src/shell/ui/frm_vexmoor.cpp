@@ -32,6 +32,8 @@
 #include <QTabBar>
 #include <QTimer>
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
 #include <utility>
 
 namespace vexmoor {
@@ -70,6 +72,84 @@ constexpr std::pair<std::string_view, std::string_view> kAccessibleNames[] = {
     {"lstLsd", "Loan schedule"},
     {"chtBeVAny", "Break-even graph"},
 };
+
+// Which member of the window each control of the layout goes to: a control array, or a single
+// pointer. A layout row whose name has no binding of its kind stops the program at start-up, so
+// a misspelt name fails the first window test instead of landing in the wrong member.
+template<typename Widget> struct Binding
+{
+    std::string_view name;
+    platform::ControlArray<Widget> frmVexmoor::*array = nullptr;
+    Widget* frmVexmoor::*single = nullptr;
+};
+
+template<typename Widget> using Bindings = std::initializer_list<Binding<Widget>>;
+
+// clang-format off
+const Bindings<QWidget> kWidgetBindings = {
+    {"picOptions",  &frmVexmoor::picOptions},
+    {"picOptions1", &frmVexmoor::picOptions1},
+    {"picOptions2", &frmVexmoor::picOptions2},
+    {"chtBeVAny",   {}, &frmVexmoor::chtBeVAny},
+};
+const Bindings<platform::ShapePanel> kPanelBindings = {
+    {"shpVexmr",  &frmVexmoor::shpVexmr},
+    {"shpBeVAny", &frmVexmoor::shpBeVAny},
+    {"shpLonCal", &frmVexmoor::shpLonCal},
+};
+const Bindings<platform::TabStrip> kTabStripBindings = {
+    {"tabOptions",  {}, &frmVexmoor::tabOptions},
+    {"tabOptions1", {}, &frmVexmoor::tabOptions1},
+    {"tabOptions2", {}, &frmVexmoor::tabOptions2},
+};
+const Bindings<QLabel> kLabelBindings = {
+    {"lblBeV",     &frmVexmoor::lblBeV},
+    {"lblCalRpy",  &frmVexmoor::lblCalRpy},
+    {"lblCalPrn",  &frmVexmoor::lblCalPrn},
+    {"lblQnbWeb",  &frmVexmoor::lblQnbWeb},
+    {"lblVxmDsc",  {}, &frmVexmoor::lblVxmDsc},
+    {"lblDisplay", {}, &frmVexmoor::lblDisplay},
+    {"imgQnfSut",  {}, &frmVexmoor::imgQnfSut},
+};
+const Bindings<QLineEdit> kTextBoxBindings = {
+    {"txtBeV",    &frmVexmoor::txtBeV},
+    {"txtCalRpy", &frmVexmoor::txtCalRpy},
+    {"txtCalPrn", &frmVexmoor::txtCalPrn},
+};
+const Bindings<QPushButton> kButtonBindings = {
+    {"cmdCalc",   &frmVexmoor::cmdCalc},
+    {"cmdCalBeV", {}, &frmVexmoor::cmdCalBeV},
+    {"cmdClrBeV", {}, &frmVexmoor::cmdClrBeV},
+    {"cmdCalRpy", {}, &frmVexmoor::cmdCalRpy},
+    {"cmdClrRpy", {}, &frmVexmoor::cmdClrRpy},
+    {"cmdCalPrn", {}, &frmVexmoor::cmdCalPrn},
+    {"cmdClrPrn", {}, &frmVexmoor::cmdClrPrn},
+};
+const Bindings<platform::Selector> kSelectorBindings = {
+    {"cboIntRat", &frmVexmoor::cboIntRat},
+    {"cboCalRpy", &frmVexmoor::cboCalRpy},
+    {"cboCalPrn", &frmVexmoor::cboCalPrn},
+};
+const Bindings<platform::ListBox> kListBoxBindings = {
+    {"lstBev", {}, &frmVexmoor::lstBev},
+    {"lstLsd", {}, &frmVexmoor::lstLsd},
+};
+// clang-format on
+
+template<typename Widget>
+void Bind(frmVexmoor& window, Bindings<Widget> bindings, const ControlSpec& control, Widget* widget)
+{
+    for (const Binding<Widget>& binding : bindings) {
+        if (binding.name != control.name)
+            continue;
+        if (binding.array != nullptr)
+            (window.*binding.array).Add(static_cast<std::int16_t>(control.index), widget);
+        else
+            window.*binding.single = widget;
+        return;
+    }
+    qFatal("The layout's control %s has no member to go to", ObjectName(control).c_str());
+}
 
 } // namespace
 
@@ -181,12 +261,7 @@ void frmVexmoor::BuildControls(int page)
         switch (control.kind) {
         case ControlKind::Container: {
             widget = new QWidget(parent);
-            if (control.name == "picOptions")
-                picOptions.Add(index, widget);
-            else if (control.name == "picOptions1")
-                picOptions1.Add(index, widget);
-            else
-                picOptions2.Add(index, widget);
+            Bind(*this, kWidgetBindings, control, widget);
             break;
         }
         case ControlKind::Frame: {
@@ -200,12 +275,7 @@ void frmVexmoor::BuildControls(int page)
             const DesignColors& design = ColorsOf(Painted::DesignPanel);
             panel->SetOutlineColor(Resolve(design.outline));
             panel->SetFillColor(Resolve(design.fill));
-            if (control.name == "shpVexmr")
-                shpVexmr.Add(index, panel);
-            else if (control.name == "shpBeVAny")
-                shpBeVAny.Add(index, panel);
-            else
-                shpLonCal.Add(index, panel);
+            Bind(*this, kPanelBindings, control, panel);
             widget = panel;
             break;
         }
@@ -216,12 +286,7 @@ void frmVexmoor::BuildControls(int page)
                                                                          : LoanTabs();
             for (const TabSpec& tab : tabs)
                 strip->AddTab(ToQString(tab.caption), ToQString(tab.key), ToQString(tab.tooltip));
-            if (control.name == "tabOptions")
-                tabOptions = strip;
-            else if (control.name == "tabOptions1")
-                tabOptions1 = strip;
-            else
-                tabOptions2 = strip;
+            Bind(*this, kTabStripBindings, control, strip);
             strip->Bar()->setFont(ResolveFont(control.font));
             tabChain.emplace_back(control.tabOrder, strip->Bar());
             continue; // the strip places its own widgets
@@ -232,14 +297,8 @@ void frmVexmoor::BuildControls(int page)
             if (control.name == "lblVxmDsc") {
                 label->setWordWrap(true);
                 PaintOpaque(label, Painted::Disclaimer);
-                lblVxmDsc = label;
-            } else if (control.name == "lblBeV") {
-                lblBeV.Add(index, label);
-            } else if (control.name == "lblCalRpy") {
-                lblCalRpy.Add(index, label);
-            } else {
-                lblCalPrn.Add(index, label);
             }
+            Bind(*this, kLabelBindings, control, label);
             if (!control.buddy.empty())
                 buddies.emplace_back(label, ToQString(control.buddy));
             widget = label;
@@ -248,7 +307,7 @@ void frmVexmoor::BuildControls(int page)
         case ControlKind::LinkLabel: {
             auto* link = new LinkLabel(caption, parent);
             link->setAlignment(ToQt(control.alignment));
-            lblQnbWeb.Add(index, link);
+            Bind<QLabel>(*this, kLabelBindings, control, link);
             connect(link, &LinkLabel::clicked, this, [this, index] { lblQnbWeb_Click(index); });
             widget = link;
             break;
@@ -260,7 +319,7 @@ void frmVexmoor::BuildControls(int page)
             display->setLineWidth(1);
             PaintOpaque(display, Painted::Display);
             display->setAccessibleDescription(QStringLiteral("Display"));
-            lblDisplay = display;
+            Bind(*this, kLabelBindings, control, display);
             widget = display;
             break;
         }
@@ -276,32 +335,14 @@ void frmVexmoor::BuildControls(int page)
                             control.HasWhiteBackground() ? Painted::WhiteResultField
                                                          : Painted::ResultField);
             }
-            if (control.name == "txtBeV")
-                txtBeV.Add(index, edit);
-            else if (control.name == "txtCalRpy")
-                txtCalRpy.Add(index, edit);
-            else
-                txtCalPrn.Add(index, edit);
+            Bind(*this, kTextBoxBindings, control, edit);
             widget = edit;
             break;
         }
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
-            if (control.name == "cmdCalc")
-                cmdCalc.Add(index, button);
-            else if (control.name == "cmdCalBeV")
-                cmdCalBeV = button;
-            else if (control.name == "cmdClrBeV")
-                cmdClrBeV = button;
-            else if (control.name == "cmdCalRpy")
-                cmdCalRpy = button;
-            else if (control.name == "cmdClrRpy")
-                cmdClrRpy = button;
-            else if (control.name == "cmdCalPrn")
-                cmdCalPrn = button;
-            else
-                cmdClrPrn = button;
+            Bind(*this, kButtonBindings, control, button);
             widget = button;
             break;
         }
@@ -309,22 +350,14 @@ void frmVexmoor::BuildControls(int page)
             auto* combo = new QComboBox(parent);
             combo->setEditable(false);
             auto* selector = new platform::Selector(combo);
-            if (control.name == "cboIntRat")
-                cboIntRat.Add(index, selector);
-            else if (control.name == "cboCalRpy")
-                cboCalRpy.Add(index, selector);
-            else
-                cboCalPrn.Add(index, selector);
+            Bind(*this, kSelectorBindings, control, selector);
             widget = combo;
             break;
         }
         case ControlKind::ListBox: {
             auto* view = new QListView(parent);
             auto* list = new platform::ListBox(view);
-            if (control.name == "lstBev")
-                lstBev = list;
-            else
-                lstLsd = list;
+            Bind(*this, kListBoxBindings, control, list);
             // The header line tells a listener what the columns are.
             const auto describe = [view, list] {
                 view->setAccessibleDescription(list->Count() > 0 ? list->Line(0).simplified()
@@ -339,7 +372,7 @@ void frmVexmoor::BuildControls(int page)
             widget = new QWidget(parent);
             widget->setFocusPolicy(Qt::StrongFocus);
             SetAccessibleRole(widget, QAccessible::Chart);
-            chtBeVAny = widget;
+            Bind(*this, kWidgetBindings, control, widget);
             break;
         }
         case ControlKind::Image: {
@@ -348,7 +381,7 @@ void frmVexmoor::BuildControls(int page)
             auto* image = new QLabel(parent);
             image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             image->setAccessibleName(QStringLiteral("Quenbry software"));
-            imgQnfSut = image;
+            Bind(*this, kLabelBindings, control, image);
             widget = image;
             break;
         }
