@@ -29,6 +29,16 @@ void HideContainer(QWidget* container)
     container->setVisible(false);
 }
 
+void ShowOnly(const ControlArray<QWidget>& containers, int selected, int leftTwips)
+{
+    for (const auto& [index, container] : containers) {
+        if (index == selected)
+            ShowContainer(container, leftTwips);
+        else
+            HideContainer(container);
+    }
+}
+
 int ContainerLeftTwips(const QWidget* container)
 {
     // The exact twips last set; -20000 twips is not a whole number of pixels.

@@ -3,6 +3,8 @@
 // the focus by mouse, the Tab key or an access key, and screen readers do not list them.
 #pragma once
 
+#include "platform/control_array.h"
+
 class QWidget;
 
 namespace vexmoor::platform {
@@ -11,6 +13,8 @@ inline constexpr int kHiddenLeftTwips = -20000;
 
 void ShowContainer(QWidget* container, int leftTwips);
 void HideContainer(QWidget* container);
+// Shows the container at the 0-based index `selected` and hides the others, in index order.
+void ShowOnly(const ControlArray<QWidget>& containers, int selected, int leftTwips);
 // The container's left position in twips.
 int ContainerLeftTwips(const QWidget* container);
 

@@ -18,16 +18,6 @@ public:
         auto it = m_items.find(index);
         return it == m_items.end() ? nullptr : it->second;
     }
-    bool Contains(std::int16_t index) const { return m_items.count(index) != 0; }
-
-    // The index of an element, or -1 when the widget is not in the array.
-    int IndexOf(const Widget* widget) const
-    {
-        for (const auto& [index, item] : m_items)
-            if (item == widget)
-                return index;
-        return -1;
-    }
 
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }

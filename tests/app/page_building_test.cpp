@@ -86,10 +86,12 @@ void PageBuildingTest::pagesMadeAfterThePaintMatchPagesMadeAtOnce()
     WindowFixture later(Later::OnFirstVisit, false);
     later.window->tabOptions->Select(3);
     later.window->tabOptions->Select(1);
-    QVERIFY(later.window->PageBuilt(2) && !later.window->PageBuilt(1));
+    QVERIFY(later.window->PageBuilt(MainPage::Loan) &&
+            !later.window->PageBuilt(MainPage::BreakEven));
     later.Show();
-    QTRY_VERIFY(later.window->PageBuilt(1) && later.window->PageBuilt(3) &&
-                later.window->PageBuilt(4));
+    QTRY_VERIFY(later.window->PageBuilt(MainPage::BreakEven) &&
+                later.window->PageBuilt(MainPage::TalkToUs) &&
+                later.window->PageBuilt(MainPage::Disclaimer));
 
     const QMap<QString, QString> expected = Controls(*atOnce.window);
     const QMap<QString, QString> actual = Controls(*later.window);
@@ -105,11 +107,11 @@ void PageBuildingTest::aPageVisitedFirstIsMadeAndWorks()
     // Before the window is painted only the calculator page exists.
     WindowFixture f(Later::OnFirstVisit, false);
     for (int page = 0; page < kMainPageCount; ++page)
-        QCOMPARE(f.window->PageBuilt(page), page == 0);
+        QCOMPARE(f.window->PageBuilt(static_cast<MainPage>(page)), page == 0);
 
     // Made by the visit, cleared as loading clears it, and working through its widgets.
     f.window->tabOptions->Select(2);
-    QVERIFY(f.window->PageBuilt(1) && !f.window->PageBuilt(2));
+    QVERIFY(f.window->PageBuilt(MainPage::BreakEven) && !f.window->PageBuilt(MainPage::Loan));
     f.Show();
     QVERIFY(f.window->breakEvenPageActive);
     const char* texts[] = {"100", "10", "6", "1000"};

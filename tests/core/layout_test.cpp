@@ -36,7 +36,7 @@ TEST(Layout, TableInvariants)
         if (control.tabOrder >= 0) {
             EXPECT_TRUE(tabPositions.insert(control.tabOrder).second) << name << " shares its tab";
         }
-        if (control.resultField) {
+        if (control.IsResultField()) {
             EXPECT_EQ(control.tabOrder, -1) << name;
         }
     }

@@ -7,6 +7,7 @@
 #include "errors/core/failure.h"
 #include "errors/ui/guard.h"
 #include "platform/services.h"
+#include "platform/text.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,8 +18,7 @@ void frmVexmoor::ConnectCalculator()
 {
     for (const CalculatorPadKey& key : kCalculatorPad) {
         if (QPushButton* button = cmdCalc[key.index])
-            button->setAccessibleDescription(QString::fromUtf8(
-                key.description.data(), static_cast<qsizetype>(key.description.size())));
+            button->setAccessibleDescription(platform::ToQString(key.description));
     }
     for (const auto& [index, button] : cmdCalc) {
         const std::int16_t keyIndex = index;

@@ -7,24 +7,29 @@ namespace vexmoor {
 
 std::string ErrorDescription(std::int32_t number)
 {
-    switch (number) {
-    case 5:
+    switch (static_cast<ErrorNumber>(number)) {
+    case ErrorNumber::InvalidProcedureCall:
         return "Invalid procedure call or argument";
-    case 6:
+    case ErrorNumber::Overflow:
         return "Overflow";
-    case 7:
+    case ErrorNumber::OutOfMemory:
         return "Out of memory";
-    case 9:
+    case ErrorNumber::SubscriptOutOfRange:
         return "Subscript out of range";
-    case 11:
+    case ErrorNumber::DivisionByZero:
         return "Division by zero";
-    case 13:
+    case ErrorNumber::TypeMismatch:
         return "Type mismatch";
-    case 51:
+    case ErrorNumber::InternalError:
         return "Internal error";
-    default:
-        return "Application-defined or object-defined error";
     }
+    return "Application-defined or object-defined error";
+}
+
+bool IsSilentArithmeticFault(std::int32_t number)
+{
+    return number == static_cast<std::int32_t>(ErrorNumber::Overflow) ||
+        number == static_cast<std::int32_t>(ErrorNumber::DivisionByZero);
 }
 
 Failure::Failure(ErrorNumber number)

@@ -8,13 +8,21 @@
 
 namespace vexmoor {
 
-// Error numbers the program tests or reports.
+// Error numbers the program tests or reports. OutOfMemory, SubscriptOutOfRange and
+// InternalError number the exceptions that are not the program's own Failure.
 enum class ErrorNumber : std::int32_t {
     InvalidProcedureCall = 5,
     Overflow = 6,
+    OutOfMemory = 7,
+    SubscriptOutOfRange = 9,
     DivisionByZero = 11,
     TypeMismatch = 13,
+    InternalError = 51,
 };
+
+// The arithmetic faults (overflow, division by zero) that a calculation may end on without a
+// message: its result field simply stays empty.
+bool IsSilentArithmeticFault(std::int32_t number);
 
 // The description the program shows for an error number ("Overflow", "Type mismatch", ...).
 std::string ErrorDescription(std::int32_t number);

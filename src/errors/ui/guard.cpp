@@ -12,19 +12,6 @@ namespace vexmoor {
 
 namespace {
 
-// Numbers for exceptions that are not the program's own Failure, taken from the same error
-// scheme so that the log stays readable: out of memory, an index out of range, anything else.
-constexpr std::int32_t kOutOfMemory = 7;
-constexpr std::int32_t kSubscriptOutOfRange = 9;
-constexpr std::int32_t kInternalError = 51;
-
-bool EndsSilently(GuardVariant variant, std::int32_t number)
-{
-    return variant == GuardVariant::SilentArithmetic &&
-        (number == static_cast<std::int32_t>(ErrorNumber::Overflow) ||
-         number == static_cast<std::int32_t>(ErrorNumber::DivisionByZero));
-}
-
 GuardOutcome Report(const char* procName, GuardVariant variant, const Failure& failure)
 {
     GuardOutcome outcome;
@@ -36,7 +23,8 @@ GuardOutcome Report(const char* procName, GuardVariant variant, const Failure& f
         context.ErrUserMessage.clear();
         context.ErrProcName = procName != nullptr ? procName : "";
 
-        if (EndsSilently(variant, outcome.errorNumber))
+        if (variant == GuardVariant::SilentArithmetic &&
+            IsSilentArithmeticFault(outcome.errorNumber))
             return outcome;
         if (variant == GuardVariant::InvalidNumber) {
             if (outcome.errorNumber == static_cast<std::int32_t>(ErrorNumber::TypeMismatch)) {
@@ -53,14 +41,16 @@ GuardOutcome Report(const char* procName, GuardVariant variant, const Failure& f
     return outcome;
 }
 
-GuardOutcome ReportNumber(const char* procName, GuardVariant variant, std::int32_t number)
+// Exceptions that are not the program's own Failure take numbers from the same error scheme,
+// so that the log stays readable.
+GuardOutcome ReportNumber(const char* procName, GuardVariant variant, ErrorNumber kind)
 {
     try {
-        return Report(procName, variant, Failure(number, ErrorDescription(number)));
+        return Report(procName, variant, Failure(kind));
     } catch (...) {
         GuardOutcome outcome;
         outcome.completed = false;
-        outcome.errorNumber = number;
+        outcome.errorNumber = static_cast<std::int32_t>(kind);
         return outcome;
     }
 }
@@ -75,11 +65,11 @@ GuardOutcome Guarded(const char* procName, GuardVariant variant, const std::func
     } catch (const Failure& failure) {
         return Report(procName, variant, failure);
     } catch (const std::bad_alloc&) {
-        return ReportNumber(procName, variant, kOutOfMemory);
+        return ReportNumber(procName, variant, ErrorNumber::OutOfMemory);
     } catch (const std::out_of_range&) {
-        return ReportNumber(procName, variant, kSubscriptOutOfRange);
+        return ReportNumber(procName, variant, ErrorNumber::SubscriptOutOfRange);
     } catch (...) {
-        return ReportNumber(procName, variant, kInternalError);
+        return ReportNumber(procName, variant, ErrorNumber::InternalError);
     }
 }
 

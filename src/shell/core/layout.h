@@ -39,6 +39,14 @@ struct FontSpec
 inline constexpr FontSpec kDefaultFont {"MS Sans Serif", 8.25, false};
 inline constexpr FontSpec kLinkFont {"Arial", 8.25, false};
 
+// What a text box shows beyond its text, as named flags a layout row can combine with `|`.
+enum FieldFlags : unsigned {
+    kPlainField = 0,
+    kResultField = 1u << 0, // written only by the program; out of the Tab order
+    kBoldText = 1u << 1,
+    kWhiteBackground = 1u << 2,
+};
+
 struct ControlSpec
 {
     std::string_view name;
@@ -46,15 +54,17 @@ struct ControlSpec
     ControlKind kind;
     std::string_view parent; // object name of the container; empty for the window itself
     int left, top, width, height; // twips, relative to the parent
+    int tabOrder = -1; // position in the window's Tab order; -1 when not reachable by Tab
     std::string_view caption = {};
     std::string_view tooltip = {};
     FontSpec font = kDefaultFont;
     Alignment alignment = Alignment::Left;
-    int tabOrder = -1; // position in the window's Tab order; -1 when not reachable by Tab
-    bool resultField = false; // a text box written only by the program
-    bool boldText = false; // text box text in bold
-    bool whiteBackground = false;
+    unsigned fieldFlags = kPlainField;
     std::string_view buddy = {}; // for caption labels: the object name of the control they name
+
+    constexpr bool IsResultField() const { return (fieldFlags & kResultField) != 0; }
+    constexpr bool HasBoldText() const { return (fieldFlags & kBoldText) != 0; }
+    constexpr bool HasWhiteBackground() const { return (fieldFlags & kWhiteBackground) != 0; }
 };
 
 struct TabSpec
@@ -64,11 +74,9 @@ struct TabSpec
     std::string_view tooltip;
 };
 
-// The window's client area in twips, and the outer size set when it loads.
+// The window's client area in twips.
 inline constexpr int kClientWidthTwips = 7695;
 inline constexpr int kClientHeightTwips = 4935;
-inline constexpr int kOuterWidthTwips = 7915;
-inline constexpr int kOuterHeightTwips = 5495;
 // Left positions of a shown page container and a shown sub-page container.
 inline constexpr int kPageLeftTwips = 210;
 inline constexpr int kSubPageLeftTwips = 175;
@@ -81,6 +89,7 @@ std::span<const TabSpec> BreakEvenTabs();
 std::span<const TabSpec> LoanTabs();
 
 // The window's main pages, in the order of the main tab strip.
+enum class MainPage { Calculator, BreakEven, Loan, TalkToUs, Disclaimer };
 inline constexpr int kMainPageCount = 5;
 // For each row of WindowLayout(), the main page the control lies on (the index of the page
 // container it is inside), or -1 for the window's own controls, the page containers among them.

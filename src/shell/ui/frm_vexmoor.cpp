@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/shape_panel.h"
 #include "platform/tab_strip.h"
+#include "platform/text.h"
 #include "platform/twips.h"
 #include "shell/core/design_colors.h"
 #include "shell/core/layout.h"
@@ -31,16 +32,15 @@
 #include <QTabBar>
 #include <QTimer>
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
 #include <utility>
 
 namespace vexmoor {
 
 namespace {
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using platform::ToQString;
 
 // "MS Sans Serif" and "Arial" are not on Linux desktops; Liberation Sans has Arial's metrics,
 // so every caption fits the control it was designed for.
@@ -73,6 +73,84 @@ constexpr std::pair<std::string_view, std::string_view> kAccessibleNames[] = {
     {"chtBeVAny", "Break-even graph"},
 };
 
+// Which member of the window each control of the layout goes to: a control array, or a single
+// pointer. A layout row whose name has no binding of its kind stops the program at start-up, so
+// a misspelt name fails the first window test instead of landing in the wrong member.
+template<typename Widget> struct Binding
+{
+    std::string_view name;
+    platform::ControlArray<Widget> frmVexmoor::*array = nullptr;
+    Widget* frmVexmoor::*single = nullptr;
+};
+
+template<typename Widget> using Bindings = std::initializer_list<Binding<Widget>>;
+
+// clang-format off
+const Bindings<QWidget> kWidgetBindings = {
+    {"picOptions",  &frmVexmoor::picOptions},
+    {"picOptions1", &frmVexmoor::picOptions1},
+    {"picOptions2", &frmVexmoor::picOptions2},
+    {"chtBeVAny",   {}, &frmVexmoor::chtBeVAny},
+};
+const Bindings<platform::ShapePanel> kPanelBindings = {
+    {"shpVexmr",  &frmVexmoor::shpVexmr},
+    {"shpBeVAny", &frmVexmoor::shpBeVAny},
+    {"shpLonCal", &frmVexmoor::shpLonCal},
+};
+const Bindings<platform::TabStrip> kTabStripBindings = {
+    {"tabOptions",  {}, &frmVexmoor::tabOptions},
+    {"tabOptions1", {}, &frmVexmoor::tabOptions1},
+    {"tabOptions2", {}, &frmVexmoor::tabOptions2},
+};
+const Bindings<QLabel> kLabelBindings = {
+    {"lblBeV",     &frmVexmoor::lblBeV},
+    {"lblCalRpy",  &frmVexmoor::lblCalRpy},
+    {"lblCalPrn",  &frmVexmoor::lblCalPrn},
+    {"lblQnbWeb",  &frmVexmoor::lblQnbWeb},
+    {"lblVxmDsc",  {}, &frmVexmoor::lblVxmDsc},
+    {"lblDisplay", {}, &frmVexmoor::lblDisplay},
+    {"imgQnfSut",  {}, &frmVexmoor::imgQnfSut},
+};
+const Bindings<QLineEdit> kTextBoxBindings = {
+    {"txtBeV",    &frmVexmoor::txtBeV},
+    {"txtCalRpy", &frmVexmoor::txtCalRpy},
+    {"txtCalPrn", &frmVexmoor::txtCalPrn},
+};
+const Bindings<QPushButton> kButtonBindings = {
+    {"cmdCalc",   &frmVexmoor::cmdCalc},
+    {"cmdCalBeV", {}, &frmVexmoor::cmdCalBeV},
+    {"cmdClrBeV", {}, &frmVexmoor::cmdClrBeV},
+    {"cmdCalRpy", {}, &frmVexmoor::cmdCalRpy},
+    {"cmdClrRpy", {}, &frmVexmoor::cmdClrRpy},
+    {"cmdCalPrn", {}, &frmVexmoor::cmdCalPrn},
+    {"cmdClrPrn", {}, &frmVexmoor::cmdClrPrn},
+};
+const Bindings<platform::Selector> kSelectorBindings = {
+    {"cboIntRat", &frmVexmoor::cboIntRat},
+    {"cboCalRpy", &frmVexmoor::cboCalRpy},
+    {"cboCalPrn", &frmVexmoor::cboCalPrn},
+};
+const Bindings<platform::ListBox> kListBoxBindings = {
+    {"lstBev", {}, &frmVexmoor::lstBev},
+    {"lstLsd", {}, &frmVexmoor::lstLsd},
+};
+// clang-format on
+
+template<typename Widget>
+void Bind(frmVexmoor& window, Bindings<Widget> bindings, const ControlSpec& control, Widget* widget)
+{
+    for (const Binding<Widget>& binding : bindings) {
+        if (binding.name != control.name)
+            continue;
+        if (binding.array != nullptr)
+            (window.*binding.array).Add(static_cast<std::int16_t>(control.index), widget);
+        else
+            window.*binding.single = widget;
+        return;
+    }
+    qFatal("The layout's control %s has no member to go to", ObjectName(control).c_str());
+}
+
 } // namespace
 
 frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
@@ -84,17 +162,18 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
     InstallAccessibleRoles();
     setWindowIcon(WindowIcon(devicePixelRatioF()));
     setFont(ResolveFont(kDefaultFont));
+    // The client area is the design's; a window manager owns the frame around it.
     setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
                  platform::TwipsToPixels(kClientHeightTwips));
 
     focusEvents = new platform::FocusEvents(this);
     focusEvents->SetKeyPreview([this](QKeyEvent* event) { return PreviewKey(event); });
-    BuildPage(kWindowControls);
+    BuildControls(kWindowControls);
     tabOptions->SetClickHandler([this] { tabOptions_Click(); });
-    BuildPage(0);
+    BuildPage(MainPage::Calculator);
     for (int page = 1; page < kMainPageCount; ++page) {
         if (building == PageBuilding::AllAtOnce)
-            BuildPage(page);
+            BuildPage(static_cast<MainPage>(page));
         else
             idleBuildingDue = true;
     }
@@ -102,14 +181,14 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
 
 frmVexmoor::~frmVexmoor() = default;
 
-bool frmVexmoor::PageBuilt(int page) const
+bool frmVexmoor::PageBuilt(MainPage page) const
 {
-    return page >= 0 && page < kMainPageCount && pageBuilt[static_cast<std::size_t>(page)];
+    return pageBuilt[static_cast<std::size_t>(page)];
 }
 
-void frmVexmoor::EnsurePageBuilt(int page)
+void frmVexmoor::EnsurePageBuilt(MainPage page)
 {
-    if (page >= 0 && page < kMainPageCount && !PageBuilt(page))
+    if (!PageBuilt(page))
         BuildPage(page);
 }
 
@@ -131,13 +210,13 @@ void frmVexmoor::PaintTheme()
 {
     // The fills and texts in the desktop's own colours follow a change of theme.
     for (auto it = controlsByName.cbegin(); it != controlsByName.cend(); ++it) {
-        const ControlSpec* control = FindControl(it.key().toStdString());
+        const ControlSpec* control = FindControl(platform::ToStd(it.key()));
         if (control == nullptr)
             continue;
-        if (control->resultField)
+        if (control->IsResultField())
             PaintOpaque(it.value(),
-                        control->whiteBackground ? Painted::WhiteResultField
-                                                 : Painted::ResultField);
+                        control->HasWhiteBackground() ? Painted::WhiteResultField
+                                                      : Painted::ResultField);
         else if (it.value() == lblVxmDsc)
             PaintOpaque(it.value(), Painted::Disclaimer);
     }
@@ -150,8 +229,8 @@ void frmVexmoor::BuildNextPageWhenIdle()
 {
     QTimer::singleShot(0, this, [this] {
         for (int page = 0; page < kMainPageCount; ++page) {
-            if (!PageBuilt(page)) {
-                BuildPage(page);
+            if (!PageBuilt(static_cast<MainPage>(page))) {
+                BuildPage(static_cast<MainPage>(page));
                 BuildNextPageWhenIdle();
                 return;
             }
@@ -159,7 +238,7 @@ void frmVexmoor::BuildNextPageWhenIdle()
     });
 }
 
-void frmVexmoor::BuildPage(int page)
+void frmVexmoor::BuildControls(int page)
 {
     std::vector<std::pair<QLabel*, QString>> buddies;
     const std::span<const ControlSpec> layout = WindowLayout();
@@ -182,12 +261,7 @@ void frmVexmoor::BuildPage(int page)
         switch (control.kind) {
         case ControlKind::Container: {
             widget = new QWidget(parent);
-            if (control.name == "picOptions")
-                picOptions.Add(index, widget);
-            else if (control.name == "picOptions1")
-                picOptions1.Add(index, widget);
-            else
-                picOptions2.Add(index, widget);
+            Bind(*this, kWidgetBindings, control, widget);
             break;
         }
         case ControlKind::Frame: {
@@ -201,12 +275,7 @@ void frmVexmoor::BuildPage(int page)
             const DesignColors& design = ColorsOf(Painted::DesignPanel);
             panel->SetOutlineColor(Resolve(design.outline));
             panel->SetFillColor(Resolve(design.fill));
-            if (control.name == "shpVexmr")
-                shpVexmr.Add(index, panel);
-            else if (control.name == "shpBeVAny")
-                shpBeVAny.Add(index, panel);
-            else
-                shpLonCal.Add(index, panel);
+            Bind(*this, kPanelBindings, control, panel);
             widget = panel;
             break;
         }
@@ -217,12 +286,7 @@ void frmVexmoor::BuildPage(int page)
                                                                          : LoanTabs();
             for (const TabSpec& tab : tabs)
                 strip->AddTab(ToQString(tab.caption), ToQString(tab.key), ToQString(tab.tooltip));
-            if (control.name == "tabOptions")
-                tabOptions = strip;
-            else if (control.name == "tabOptions1")
-                tabOptions1 = strip;
-            else
-                tabOptions2 = strip;
+            Bind(*this, kTabStripBindings, control, strip);
             strip->Bar()->setFont(ResolveFont(control.font));
             tabChain.emplace_back(control.tabOrder, strip->Bar());
             continue; // the strip places its own widgets
@@ -233,14 +297,8 @@ void frmVexmoor::BuildPage(int page)
             if (control.name == "lblVxmDsc") {
                 label->setWordWrap(true);
                 PaintOpaque(label, Painted::Disclaimer);
-                lblVxmDsc = label;
-            } else if (control.name == "lblBeV") {
-                lblBeV.Add(index, label);
-            } else if (control.name == "lblCalRpy") {
-                lblCalRpy.Add(index, label);
-            } else {
-                lblCalPrn.Add(index, label);
             }
+            Bind(*this, kLabelBindings, control, label);
             if (!control.buddy.empty())
                 buddies.emplace_back(label, ToQString(control.buddy));
             widget = label;
@@ -249,7 +307,7 @@ void frmVexmoor::BuildPage(int page)
         case ControlKind::LinkLabel: {
             auto* link = new LinkLabel(caption, parent);
             link->setAlignment(ToQt(control.alignment));
-            lblQnbWeb.Add(index, link);
+            Bind<QLabel>(*this, kLabelBindings, control, link);
             connect(link, &LinkLabel::clicked, this, [this, index] { lblQnbWeb_Click(index); });
             widget = link;
             break;
@@ -261,48 +319,30 @@ void frmVexmoor::BuildPage(int page)
             display->setLineWidth(1);
             PaintOpaque(display, Painted::Display);
             display->setAccessibleDescription(QStringLiteral("Display"));
-            lblDisplay = display;
+            Bind(*this, kLabelBindings, control, display);
             widget = display;
             break;
         }
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(parent);
             edit->setAlignment(ToQt(control.alignment));
-            if (control.resultField) {
+            if (control.IsResultField()) {
                 // Written only by the program: no typing, out of the Tab order, but a click
                 // still selects the text for copying.
                 edit->setReadOnly(true);
                 edit->setFocusPolicy(Qt::ClickFocus);
                 PaintOpaque(edit,
-                            control.whiteBackground ? Painted::WhiteResultField
-                                                    : Painted::ResultField);
+                            control.HasWhiteBackground() ? Painted::WhiteResultField
+                                                         : Painted::ResultField);
             }
-            if (control.name == "txtBeV")
-                txtBeV.Add(index, edit);
-            else if (control.name == "txtCalRpy")
-                txtCalRpy.Add(index, edit);
-            else
-                txtCalPrn.Add(index, edit);
+            Bind(*this, kTextBoxBindings, control, edit);
             widget = edit;
             break;
         }
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
-            if (control.name == "cmdCalc")
-                cmdCalc.Add(index, button);
-            else if (control.name == "cmdCalBeV")
-                cmdCalBeV = button;
-            else if (control.name == "cmdClrBeV")
-                cmdClrBeV = button;
-            else if (control.name == "cmdCalRpy")
-                cmdCalRpy = button;
-            else if (control.name == "cmdClrRpy")
-                cmdClrRpy = button;
-            else if (control.name == "cmdCalPrn")
-                cmdCalPrn = button;
-            else
-                cmdClrPrn = button;
+            Bind(*this, kButtonBindings, control, button);
             widget = button;
             break;
         }
@@ -310,22 +350,14 @@ void frmVexmoor::BuildPage(int page)
             auto* combo = new QComboBox(parent);
             combo->setEditable(false);
             auto* selector = new platform::Selector(combo);
-            if (control.name == "cboIntRat")
-                cboIntRat.Add(index, selector);
-            else if (control.name == "cboCalRpy")
-                cboCalRpy.Add(index, selector);
-            else
-                cboCalPrn.Add(index, selector);
+            Bind(*this, kSelectorBindings, control, selector);
             widget = combo;
             break;
         }
         case ControlKind::ListBox: {
             auto* view = new QListView(parent);
             auto* list = new platform::ListBox(view);
-            if (control.name == "lstBev")
-                lstBev = list;
-            else
-                lstLsd = list;
+            Bind(*this, kListBoxBindings, control, list);
             // The header line tells a listener what the columns are.
             const auto describe = [view, list] {
                 view->setAccessibleDescription(list->Count() > 0 ? list->Line(0).simplified()
@@ -340,7 +372,7 @@ void frmVexmoor::BuildPage(int page)
             widget = new QWidget(parent);
             widget->setFocusPolicy(Qt::StrongFocus);
             SetAccessibleRole(widget, QAccessible::Chart);
-            chtBeVAny = widget;
+            Bind(*this, kWidgetBindings, control, widget);
             break;
         }
         case ControlKind::Image: {
@@ -349,7 +381,7 @@ void frmVexmoor::BuildPage(int page)
             auto* image = new QLabel(parent);
             image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             image->setAccessibleName(QStringLiteral("Quenbry software"));
-            imgQnfSut = image;
+            Bind(*this, kLabelBindings, control, image);
             widget = image;
             break;
         }
@@ -359,7 +391,7 @@ void frmVexmoor::BuildPage(int page)
         widget->setGeometry(rect);
         if (control.font != kDefaultFont)
             widget->setFont(ResolveFont(control.font));
-        if (control.boldText) {
+        if (control.HasBoldText()) {
             QFont font = widget->font();
             font.setBold(true);
             widget->setFont(font);
@@ -383,30 +415,33 @@ void frmVexmoor::BuildPage(int page)
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabChain.size(); ++i)
         QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+}
 
-    if (page == kWindowControls)
-        return;
+void frmVexmoor::BuildPage(MainPage page)
+{
+    BuildControls(static_cast<int>(page));
     pageBuilt[static_cast<std::size_t>(page)] = true;
     switch (page) {
-    case 0:
+    case MainPage::Calculator:
         ConnectCalculator();
         break;
-    case 1:
+    case MainPage::BreakEven:
         ConnectBreakEven();
         break;
-    case 2:
+    case MainPage::Loan:
         ConnectLoan();
         break;
-    default:
+    case MainPage::TalkToUs:
+    case MainPage::Disclaimer:
         break;
     }
     // A page made after the window has loaded gets what loading gave the others.
     if (formLoaded) {
         Form_Colors();
-        if (page == 1) {
+        if (page == MainPage::BreakEven) {
             ClearBreakEven();
             tabOptions1_Click();
-        } else if (page == 2) {
+        } else if (page == MainPage::Loan) {
             tabOptions2_Click();
         }
     }
@@ -415,18 +450,15 @@ void frmVexmoor::BuildPage(int page)
 void frmVexmoor::Form_Load()
 {
     Guarded("Form_Load", GuardVariant::Plain, [&] {
-        // The client area is the design's; a window manager owns the frame around it.
-        setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
-                     platform::TwipsToPixels(kClientHeightTwips));
         // A page not made yet runs its part of these steps when it is made.
         formLoaded = true;
         Form_Colors();
-        if (PageBuilt(1))
+        if (PageBuilt(MainPage::BreakEven))
             ClearBreakEven();
         tabOptions_Click();
-        if (PageBuilt(1))
+        if (PageBuilt(MainPage::BreakEven))
             tabOptions1_Click();
-        if (PageBuilt(2))
+        if (PageBuilt(MainPage::Loan))
             tabOptions2_Click();
     });
 }
@@ -480,42 +512,38 @@ void frmVexmoor::closeEvent(QCloseEvent* event)
 void frmVexmoor::tabOptions_Click()
 {
     Guarded("tabOptions_Click", GuardVariant::Plain, [&] {
-        const int count = tabOptions->Count();
-        const int selected = tabOptions->Selected();
-        for (int i = 0; i < count; ++i) {
-            QWidget* page = picOptions[static_cast<std::int16_t>(i)];
-            if (i != selected - 1) {
-                platform::HideContainer(page);
-                continue;
+        const int selected = tabOptions->Selected() - 1;
+        const bool onPage = selected >= 0 && selected < kMainPageCount;
+        // A page not made yet is made before it is shown.
+        if (onPage)
+            EnsurePageBuilt(static_cast<MainPage>(selected));
+        platform::ShowOnly(picOptions, selected, kPageLeftTwips);
+        if (!onPage)
+            return;
+        calculatorPageActive = breakEvenPageActive = loanPageActive = talkToUsPageActive = false;
+        switch (static_cast<MainPage>(selected)) {
+        case MainPage::Calculator:
+            calculatorPageActive = true;
+            break;
+        case MainPage::BreakEven:
+            breakEvenPageActive = true;
+            break;
+        case MainPage::Loan:
+            loanPageActive = true;
+            if (!loanPagePrepared) {
+                cmdClrRpy_Click();
+                cmdClrPrn_Click();
+                loanPagePrepared = true;
             }
-            EnsurePageBuilt(i);
-            platform::ShowContainer(page, kPageLeftTwips);
-            calculatorPageActive = breakEvenPageActive = loanPageActive = talkToUsPageActive =
-                false;
-            switch (i) {
-            case 0:
-                calculatorPageActive = true;
-                break;
-            case 1:
-                breakEvenPageActive = true;
-                break;
-            case 2:
-                loanPageActive = true;
-                if (!loanPagePrepared) {
-                    cmdClrRpy_Click();
-                    cmdClrPrn_Click();
-                    loanPagePrepared = true;
-                }
-                break;
-            case 3:
-                talkToUsPageActive = true;
-                if (imgQnfSut->pixmap().isNull())
-                    imgQnfSut->setPixmap(
-                        TalkToUsPicture(imgQnfSut->size(), imgQnfSut->devicePixelRatioF()));
-                break;
-            default:
-                break;
-            }
+            break;
+        case MainPage::TalkToUs:
+            talkToUsPageActive = true;
+            if (imgQnfSut->pixmap().isNull())
+                imgQnfSut->setPixmap(
+                    TalkToUsPicture(imgQnfSut->size(), imgQnfSut->devicePixelRatioF()));
+            break;
+        case MainPage::Disclaimer:
+            break;
         }
     });
 }

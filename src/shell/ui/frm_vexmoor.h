@@ -82,10 +82,9 @@ public:
     void Form_Unload(std::int16_t& cancel);
     void tabOptions_Click();
     void lblQnbWeb_Click(std::int16_t index);
-    // Whether the controls of a main page (0 to 4, in the order of the tabs) exist, and making
-    // them if not.
-    bool PageBuilt(int page) const;
-    void EnsurePageBuilt(int page);
+    // Whether the controls of a main page exist, and making them if not.
+    bool PageBuilt(MainPage page) const;
+    void EnsurePageBuilt(MainPage page);
 
     platform::TabStrip* tabOptions = nullptr;
     platform::ControlArray<QWidget> picOptions;
@@ -215,7 +214,10 @@ private:
     // then each main page's: made from the layout table, linked to their captions, placed in
     // the Tab order and wired to their handlers.
     static constexpr int kWindowControls = -1;
-    void BuildPage(int page);
+    // Makes the controls ControlPages() puts on `page` (a main page's number, or kWindowControls).
+    void BuildControls(int page);
+    // A main page's controls, wired, with what loading gave the others when it has loaded.
+    void BuildPage(MainPage page);
     void BuildNextPageWhenIdle();
     // Paints anew the design colours that are the desktop's own, after a change of theme.
     void PaintTheme();
