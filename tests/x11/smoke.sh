@@ -11,7 +11,9 @@ program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${VEXMOOR_INNER:-}" ]; then
     export VEXMOOR_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+    # A display number drawn at random: xvfb-run -a only sees the lock files of this file system,
+    # not an X server of another root (a container, a chroot) that shares the machine's sockets.
+    exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 
 work=$(mktemp -d)
