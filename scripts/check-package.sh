@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks a built Debian package: its files (all under /usr, the program, launcher entry,
-# metainfo, manual page, copyright and changelog, and the icon in every size the sources hold
-# plus the scalable one), its dependencies (found by dpkg-shlibdeps, plus the run-time ones the
+# metainfo, manual page, copyright and changelog, the SVG writer module, and the icon in every
+# size the sources hold plus the scalable one), its dependencies (found by dpkg-shlibdeps, plus the run-time ones the
 # linker cannot see), and lintian (errors and warnings fail; info tags are overridden in the
 # package with their reasons).
 # Usage: check-package.sh <package.deb>
@@ -30,8 +30,11 @@ done
 for file in "${required[@]}"; do
     grep -qxF "$file" <<<"$files" || fail "the package lacks /$file"
 done
-stray=$(grep -v '^usr/\(bin\|share\)/' <<<"$files" || true)
-[ -z "$stray" ] || fail "files outside /usr/bin and /usr/share: $stray"
+# The SVG writer is a private module of the program, loaded only for an SVG save.
+grep -qE '^usr/lib/[^/]+/vexmoor/libvexmoor_svg\.so$' <<<"$files" ||
+    fail "the package lacks the SVG writer module under /usr/lib/<arch>/vexmoor/"
+stray=$(grep -v -e '^usr/\(bin\|share\)/' -e '^usr/lib/[^/]*/vexmoor/' <<<"$files" || true)
+[ -z "$stray" ] || fail "files outside /usr/bin, /usr/share and the program's module folder: $stray"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 [ -n "$depends" ] || fail "Depends is empty"

@@ -21,15 +21,16 @@ namespace {
 using WriteSvgFunction = bool (*)(QWidget* control, const QString& path, const QString& title,
                                   QString* failure);
 
-// The module where the build made it, else where an installation put it beside the program's
-// folder (whatever prefix it was installed under).
+// The module where an installation put it beside the program's folder (whatever prefix it was
+// installed under), else where the build made it. The installed one comes first, so that an
+// installed program never loads code from the folder it happened to be built in.
 QString SvgModulePath()
 {
-    const QString built = QStringLiteral(VEXMOOR_SVG_MODULE_BUILD_PATH);
-    if (QFileInfo::exists(built))
-        return built;
-    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/.."))
-        .filePath(QStringLiteral(VEXMOOR_SVG_MODULE_INSTALLED));
+    const QString installed = QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/.."))
+                                  .filePath(QStringLiteral(VEXMOOR_SVG_MODULE_INSTALLED));
+    if (QFileInfo::exists(installed))
+        return installed;
+    return QStringLiteral(VEXMOOR_SVG_MODULE_BUILD_PATH);
 }
 
 QString SaveSvg(QWidget* control, const QString& path, const QString& title)
