@@ -80,13 +80,6 @@ void CheckEntryRange(int index, std::string_view text, const RegionalFormat& for
         throw Failure(ErrorNumber::TypeMismatch);
 }
 
-void AppendDecimal(std::string& text, int i)
-{
-    char digits[16];
-    const auto result = std::to_chars(digits, digits + sizeof digits, i);
-    text.append(digits, result.ptr);
-}
-
 } // namespace
 
 std::string FormatAmount(double value, int decimals, const RegionalFormat& format)
@@ -214,25 +207,6 @@ void AppendAnalysisLine(std::string& out, int i, const BreakEvenFigures& figures
 GraphValues GraphRowValues(int i, const BreakEvenFigures& figures)
 {
     return {Costs(i, figures), Sales(i, figures), figures.FixedCosts};
-}
-
-GraphPoint GraphRow(int i, const BreakEvenFigures& figures)
-{
-    GraphPoint point;
-    AppendDecimal(point.label, i);
-    point.label += ' ';
-    point.values = GraphRowValues(i, figures);
-    return point;
-}
-
-std::string GraphGrid::Label(int point) const
-{
-    std::string label;
-    if (labelled && point >= 1 && point <= static_cast<int>(rows.size())) {
-        AppendDecimal(label, point);
-        label += ' ';
-    }
-    return label;
 }
 
 bool GraphGrid::Value(int series, int point, double& value) const

@@ -130,14 +130,6 @@ struct GraphValues
     double fixedCosts = 0;
 };
 
-// One point of the graph with its label.
-struct GraphPoint
-{
-    std::string label;
-    GraphValues values;
-};
-
-GraphPoint GraphRow(int i, const BreakEvenFigures& figures);
 GraphValues GraphRowValues(int i, const BreakEvenFigures& figures);
 
 // The grid handed to the chart: normally one labelled row per unit count with three values;
@@ -149,8 +141,6 @@ struct GraphGrid
     bool labelled = true;
     std::vector<GraphValues> rows;
 
-    // The label of point p (1-based): p and a blank, or empty in an unlabelled grid.
-    std::string Label(int point) const;
     // The value of series s (1-based) at row p (1-based); false when the grid has none there.
     bool Value(int series, int point, double& value) const;
 };

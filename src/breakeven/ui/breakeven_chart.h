@@ -46,8 +46,6 @@ public:
     // For tests and the benchmark; null before the chart exists.
     QChartView* View() const { return m_view; }
     QLineSeries* Series(int series) const;
-    QValueAxis* UnitsAxis() const { return m_unitsAxis; }
-    QValueAxis* AmountAxis() const { return m_amountAxis; }
 
     // The point nearest to a click on `series` at the chart position `value` (x = unit count),
     // or 0 when the series has no point there.

@@ -38,8 +38,6 @@ public:
     // A value from outside the watched operations (a stored figure, a conversion).
     double Value(double v) { return Note(v, ErrorNumber::Overflow); }
 
-    bool Faulted() const { return m_fault.has_value(); }
-
     // Throws the first fault seen, if any.
     void Check() const
     {
