@@ -99,13 +99,13 @@ TEST(Layout, CalculatorKeysAreTabbedFromSeventeenDownThenTwentyThreeUp)
 
 TEST(Layout, TabsCarryTheirCaptionsKeysAndTooltips)
 {
-    ASSERT_EQ(MainTabs().size(), 5u);
-    EXPECT_EQ(MainTabs()[2].caption, "&Loan Calculator");
-    EXPECT_EQ(BreakEvenTabs()[2].tooltip, "Display Break Even Graph");
+    ASSERT_EQ(TabsOf("tabOptions").size(), 5u);
+    EXPECT_EQ(TabsOf("tabOptions")[2].caption, "&Loan Calculator");
+    EXPECT_EQ(TabsOf("tabOptions1")[2].tooltip, "Display Break Even Graph");
     // Both loan captions end in a blank; of their keys only the first does.
-    EXPECT_EQ(LoanTabs()[0].key, "Repayment ");
-    EXPECT_EQ(LoanTabs()[1].caption, "&Principal ");
-    EXPECT_EQ(LoanTabs()[1].key, "Principal");
+    EXPECT_EQ(TabsOf("tabOptions2")[0].key, "Repayment ");
+    EXPECT_EQ(TabsOf("tabOptions2")[1].caption, "&Principal ");
+    EXPECT_EQ(TabsOf("tabOptions2")[1].key, "Principal");
 }
 
 } // namespace

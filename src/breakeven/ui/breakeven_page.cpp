@@ -11,6 +11,7 @@
 #include "platform/list_box.h"
 #include "platform/services.h"
 #include "platform/tab_strip.h"
+#include "platform/text.h"
 #include "shell/ui/frm_vexmoor.h"
 
 #include <QLabel>
@@ -22,19 +23,12 @@ namespace vexmoor {
 
 namespace {
 
+using platform::SetBold;
+using platform::ToQString;
+using platform::ToStd;
+
 constexpr int kListExtentPixels = 300;
-constexpr int kGraphSubPage = 2;
 constexpr const char* kDesignBoldProperty = "designBold";
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToStd(const QString& text)
-{
-    return text.toStdString();
-}
 
 BreakEvenFields ReadFields(const platform::ControlArray<QLineEdit>& txtBeV)
 {
@@ -67,13 +61,6 @@ void RunOnFields(const platform::ControlArray<QLineEdit>& txtBeV, Operation oper
         throw;
     }
     WriteChangedFields(txtBeV, before, fields);
-}
-
-void SetBold(QLabel* label, bool bold)
-{
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
 }
 
 // Lines are ASCII but for the regional separators and minus sign; Latin-1 is the faster read.
@@ -125,8 +112,7 @@ void frmVexmoor::ConnectBreakEven()
 
 void frmVexmoor::txtBeV_GotFocus(std::int16_t index)
 {
-    if (QLabel* label = lblBeV[index])
-        SetBold(label, true);
+    SetBold(lblBeV[index], true);
 }
 
 void frmVexmoor::txtBeV_LostFocus(std::int16_t index)
@@ -177,18 +163,18 @@ void frmVexmoor::ClearBreakEven()
     lstBev->Clear();
 }
 
+void frmVexmoor::LoadBreakEvenPage()
+{
+    ClearBreakEven();
+    tabOptions1_Click();
+}
+
 void frmVexmoor::tabOptions1_Click()
 {
     Guarded("tabOptions1_Click", GuardVariant::Plain, [&] {
         const int selected = tabOptions1->Selected() - 1;
-        for (int p = 0; p < tabOptions1->Count(); ++p) {
-            QWidget* container = picOptions1[static_cast<std::int16_t>(p)];
-            if (p == selected)
-                platform::ShowContainer(container, kSubPageLeftTwips);
-            else
-                platform::HideContainer(container);
-        }
-        if (selected == kGraphSubPage)
+        platform::ShowOnly(picOptions1, selected, kSubPageLeftTwips);
+        if (selected == static_cast<int>(BreakEvenSubPage::Graph))
             breakEvenChart->EnsureCreated();
     });
 }

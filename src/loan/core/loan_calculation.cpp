@@ -25,12 +25,6 @@ double AnnuityFactor(double r, double n, FaultWatch& watch)
 
 } // namespace
 
-bool IsSilentLoanFault(int errorNumber)
-{
-    return errorNumber == static_cast<int>(ErrorNumber::Overflow) ||
-        errorNumber == static_cast<int>(ErrorNumber::DivisionByZero);
-}
-
 void CalculateRepayment(const LoanEntries& entries, LoanState& state, const RegionalFormat& format,
                         const ShowLoanResult& show)
 {

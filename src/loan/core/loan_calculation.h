@@ -43,7 +43,4 @@ void CalculateRepayment(const LoanEntries& entries, LoanState& state, const Regi
 void CalculatePrincipal(const LoanEntries& entries, LoanState& state, const RegionalFormat& format,
                         const ShowLoanResult& show);
 
-// Whether a failure number is one of the arithmetic faults that end a calculation silently.
-bool IsSilentLoanFault(int errorNumber);
-
 } // namespace vexmoor

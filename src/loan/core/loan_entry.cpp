@@ -4,6 +4,7 @@
 #include "errors/core/failure.h"
 #include "loan/core/loan_terms.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vexmoor {
@@ -32,36 +33,29 @@ ModeListRefill RefillModeList(int ratePeriodPosition)
     }
 }
 
-std::int16_t RateFieldIndex(LoanEntryPage page)
+const LoanPageIndexes& IndexesOf(LoanEntryPage page)
 {
-    return page == LoanEntryPage::Repayment ? 1 : 3;
-}
-
-std::int16_t TermFieldIndex(LoanEntryPage)
-{
-    return 2;
-}
-
-std::int16_t ModeSelectorIndex(LoanEntryPage page)
-{
-    return page == LoanEntryPage::Repayment ? 3 : 1;
+    static constexpr LoanPageIndexes kRepayment {0, 1, 2, 3, 0, 2};
+    static constexpr LoanPageIndexes kPrincipal {0, 3, 2, 1, 1, 3};
+    return page == LoanEntryPage::Repayment ? kRepayment : kPrincipal;
 }
 
 int EntryDecimals(LoanEntryPage page, std::int16_t fieldIndex)
 {
-    if (fieldIndex == RateFieldIndex(page))
+    if (fieldIndex == IndexesOf(page).rateField)
         return 4;
-    if (fieldIndex == TermFieldIndex(page))
+    if (fieldIndex == IndexesOf(page).termField)
         return 0;
     return 2;
 }
 
 std::array<ZeroText, 4> LoanZeroTexts(LoanEntryPage page, const RegionalFormat& format)
 {
-    // Every field but the mode selector's index, the result field included.
-    const std::array<std::int16_t, 4> fields = page == LoanEntryPage::Repayment
-        ? std::array<std::int16_t, 4> {0, 1, 2, 4}
-        : std::array<std::int16_t, 4> {0, 2, 3, 4};
+    // Every field, the result included, in field order.
+    const LoanPageIndexes& at = IndexesOf(page);
+    std::array<std::int16_t, 4> fields {at.amountField, at.rateField, at.termField,
+                                        kResultFieldIndex};
+    std::sort(fields.begin(), fields.end());
     std::array<ZeroText, 4> texts;
     for (std::size_t i = 0; i < fields.size(); ++i)
         texts[i] = {fields[i], FormatFixed(0, EntryDecimals(page, fields[i]), format)};
@@ -78,7 +72,8 @@ std::string ReformatLoanField(LoanEntryPage page, std::int16_t fieldIndex, std::
 {
     const int decimals = EntryDecimals(page, fieldIndex);
     const double value = ParseLoanNumber(text, format);
-    const bool amount = fieldIndex == 0 || fieldIndex == kResultFieldIndex;
+    const bool amount =
+        fieldIndex == IndexesOf(page).amountField || fieldIndex == kResultFieldIndex;
     if (amount && !(std::fabs(RoundHalfAway(value, decimals)) < kAmountLimit))
         throw Failure(ErrorNumber::TypeMismatch);
     return FormatFixed(value, decimals, format);
@@ -98,17 +93,14 @@ std::optional<CaptionLabel> IntRatCaption(std::int16_t index, bool repaymentPage
                                           bool principalPageActive)
 {
     // Rate period captions are label 6, loan type captions label 5, on both pages.
-    if (repaymentPageActive) {
-        if (index == 0)
-            return CaptionLabel {LoanEntryPage::Repayment, 6};
-        if (index == 2)
-            return CaptionLabel {LoanEntryPage::Repayment, 5};
-    } else if (principalPageActive) {
-        if (index == 1)
-            return CaptionLabel {LoanEntryPage::Principal, 6};
-        if (index == 3)
-            return CaptionLabel {LoanEntryPage::Principal, 5};
-    }
+    if (!repaymentPageActive && !principalPageActive)
+        return std::nullopt;
+    const LoanEntryPage page =
+        repaymentPageActive ? LoanEntryPage::Repayment : LoanEntryPage::Principal;
+    if (index == IndexesOf(page).ratePeriodSelector)
+        return CaptionLabel {page, 6};
+    if (index == IndexesOf(page).loanTypeSelector)
+        return CaptionLabel {page, 5};
     return std::nullopt;
 }
 

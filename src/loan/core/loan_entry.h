@@ -41,12 +41,20 @@ ModeListRefill RefillModeList(int ratePeriodPosition);
 // the amounts (the entered amount and the result).
 int EntryDecimals(LoanEntryPage page, std::int16_t fieldIndex);
 
-// The field that holds the rate, the term and the result on each page.
-std::int16_t RateFieldIndex(LoanEntryPage page);
-std::int16_t TermFieldIndex(LoanEntryPage page);
+// Where a page keeps its entries: indexes into the page's own field, caption and mode-selector
+// arrays (txtCalRpy, lblCalRpy, cboCalRpy or txtCalPrn, lblCalPrn, cboCalPrn) and into cboIntRat,
+// which holds the selectors of both pages.
+struct LoanPageIndexes
+{
+    std::int16_t amountField; // the principal or the instalment entered
+    std::int16_t rateField;
+    std::int16_t termField; // its caption names the term's unit
+    std::int16_t modeSelector; // shares its index with its caption label
+    std::int16_t ratePeriodSelector; // in cboIntRat
+    std::int16_t loanTypeSelector; // in cboIntRat
+};
 inline constexpr std::int16_t kResultFieldIndex = 4;
-// The index of the page's one mode selector (it shares the index with its caption label).
-std::int16_t ModeSelectorIndex(LoanEntryPage page);
+const LoanPageIndexes& IndexesOf(LoanEntryPage page);
 
 struct ZeroText
 {

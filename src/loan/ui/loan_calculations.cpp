@@ -3,11 +3,14 @@
 // An arithmetic fault ends a calculation silently (no message, no log record). The page then
 // shows no result and no schedule rather than the previous ones, which the inputs no longer
 // produce; a principal already shown before the fault stays, and only the schedule goes.
+#include "errors/core/failure.h"
 #include "errors/ui/guard.h"
 #include "loan/core/loan_calculation.h"
 #include "loan/core/loan_schedule.h"
+#include "loan/ui/loan_page_view.h"
 #include "platform/list_box.h"
 #include "platform/selector.h"
+#include "platform/text.h"
 #include "shell/ui/frm_vexmoor.h"
 
 #include <QLineEdit>
@@ -19,19 +22,16 @@ namespace {
 // The scrollable width of the schedule list, so that its long lines scroll sideways.
 constexpr int kScheduleExtentPixels = 350;
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using platform::ToQString;
 
 std::string Text(const QLineEdit* field)
 {
-    return field->text().toStdString();
+    return platform::ToStd(field->text());
 }
 
 std::string Text(const platform::Selector* selector)
 {
-    return selector->Text().toStdString();
+    return platform::ToStd(selector->Text());
 }
 
 // The mode the calculation works with. A mode outside the eight periodic ones is replaced by
@@ -46,54 +46,47 @@ std::string NormaliseModeSelector(platform::Selector* selector)
     return std::string(normal);
 }
 
-template<typename Calculate>
-void RunCalculation(const char* procName, QLineEdit* result, platform::ListBox* schedule,
-                    Calculate calculate)
-{
-    bool shown = false;
-    auto show = [&](const std::string& text) {
-        result->setText(ToQString(text));
-        shown = true;
-    };
-    const GuardOutcome outcome =
-        Guarded(procName, GuardVariant::SilentArithmetic, [&] { calculate(show); });
-    if (!outcome.completed && IsSilentLoanFault(outcome.errorNumber)) {
-        if (!shown)
-            result->clear();
-        schedule->Clear();
-    }
-}
-
 } // namespace
 
 void frmVexmoor::cmdCalRpy_Click()
 {
-    RunCalculation("cmdCalRpy_Click", txtCalRpy[4], lstLsd, [&](const ShowLoanResult& show) {
-        LoanEntries entries;
-        entries.mode = NormaliseModeSelector(cboCalRpy[3]);
-        entries.amount = Text(txtCalRpy[0]);
-        entries.rate = Text(txtCalRpy[1]);
-        entries.ratePeriod = Text(cboIntRat[0]);
-        entries.term = Text(txtCalRpy[2]);
-        entries.loanType = Text(cboIntRat[2]);
-        CalculateRepayment(entries, loanState, regionalFormat, show);
-        LoanSchedule(true);
-    });
+    CalculateLoan(LoanEntryPage::Repayment);
 }
 
 void frmVexmoor::cmdCalPrn_Click()
 {
-    RunCalculation("cmdCalPrn_Click", txtCalPrn[4], lstLsd, [&](const ShowLoanResult& show) {
+    CalculateLoan(LoanEntryPage::Principal);
+}
+
+void frmVexmoor::CalculateLoan(LoanEntryPage page)
+{
+    const LoanPageView view = ViewOf(*this, page);
+    const bool repayment = page == LoanEntryPage::Repayment;
+    QLineEdit* result = view.Result();
+    bool shown = false;
+    const ShowLoanResult show = [&](const std::string& text) {
+        result->setText(ToQString(text));
+        shown = true;
+    };
+    const GuardOutcome outcome = Guarded(view.calculateName, GuardVariant::SilentArithmetic, [&] {
         LoanEntries entries;
-        entries.mode = NormaliseModeSelector(cboCalPrn[1]);
-        entries.amount = Text(txtCalPrn[0]);
-        entries.rate = Text(txtCalPrn[3]);
-        entries.ratePeriod = Text(cboIntRat[1]);
-        entries.term = Text(txtCalPrn[2]);
-        entries.loanType = Text(cboIntRat[3]);
-        CalculatePrincipal(entries, loanState, regionalFormat, show);
-        LoanSchedule(false);
+        entries.mode = NormaliseModeSelector(view.Mode());
+        entries.amount = Text(view.fields[view.at.amountField]);
+        entries.rate = Text(view.fields[view.at.rateField]);
+        entries.ratePeriod = Text(cboIntRat[view.at.ratePeriodSelector]);
+        entries.term = Text(view.fields[view.at.termField]);
+        entries.loanType = Text(cboIntRat[view.at.loanTypeSelector]);
+        if (repayment)
+            CalculateRepayment(entries, loanState, regionalFormat, show);
+        else
+            CalculatePrincipal(entries, loanState, regionalFormat, show);
+        LoanSchedule(repayment);
     });
+    if (!outcome.completed && IsSilentArithmeticFault(outcome.errorNumber)) {
+        if (!shown)
+            result->clear();
+        lstLsd->Clear();
+    }
 }
 
 void frmVexmoor::LoanSchedule(bool fromRepayment)

@@ -9,12 +9,14 @@
 #include "errors/ui/guard.h"
 #include "loan/core/loan_entry.h"
 #include "loan/core/loan_terms.h"
+#include "loan/ui/loan_page_view.h"
 #include "platform/container.h"
 #include "platform/focus_events.h"
 #include "platform/list_box.h"
 #include "platform/list_export.h"
 #include "platform/selector.h"
 #include "platform/tab_strip.h"
+#include "platform/text.h"
 #include "shell/ui/frm_vexmoor.h"
 
 #include <QComboBox>
@@ -24,40 +26,48 @@
 
 namespace vexmoor {
 
+using platform::SetBold;
+using platform::ToQString;
+
 namespace {
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+constexpr LoanEntryPage kEntryPages[] = {LoanEntryPage::Repayment, LoanEntryPage::Principal};
 
-void SetBold(QLabel* label, bool bold)
+// The named handlers each entry page's fields and mode selector are wired to.
+struct PageHandlers
 {
-    if (label == nullptr || label->font().bold() == bold)
-        return;
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
-}
+    void (frmVexmoor::*fieldGotFocus)(std::int16_t);
+    void (frmVexmoor::*fieldLostFocus)(std::int16_t);
+    void (frmVexmoor::*fieldValidate)(std::int16_t, bool&);
+    void (frmVexmoor::*modeClick)(std::int16_t);
+    void (frmVexmoor::*modeGotFocus)(std::int16_t);
+    void (frmVexmoor::*modeLostFocus)(std::int16_t);
+    void (frmVexmoor::*modeValidate)(std::int16_t, bool&);
+};
 
-LoanEntryPage ToEntryPage(frmVexmoor::LoanPage page)
+const PageHandlers& HandlersOf(LoanEntryPage page)
 {
-    return page == frmVexmoor::LoanPage::Repayment ? LoanEntryPage::Repayment
-                                                   : LoanEntryPage::Principal;
+    static constexpr PageHandlers kRepayment {
+        &frmVexmoor::txtCalRpy_GotFocus, &frmVexmoor::txtCalRpy_LostFocus,
+        &frmVexmoor::txtCalRpy_Validate, &frmVexmoor::cboCalRpy_Click,
+        &frmVexmoor::cboCalRpy_GotFocus, &frmVexmoor::cboCalRpy_LostFocus,
+        &frmVexmoor::cboCalRpy_Validate};
+    static constexpr PageHandlers kPrincipal {
+        &frmVexmoor::txtCalPrn_GotFocus, &frmVexmoor::txtCalPrn_LostFocus,
+        &frmVexmoor::txtCalPrn_Validate, &frmVexmoor::cboCalPrn_Click,
+        &frmVexmoor::cboCalPrn_GotFocus, &frmVexmoor::cboCalPrn_LostFocus,
+        &frmVexmoor::cboCalPrn_Validate};
+    return page == LoanEntryPage::Repayment ? kRepayment : kPrincipal;
 }
 
 // The page's term caption and mode list after a rate period was chosen; the selection of the new
 // mode, made last, runs the mode selector's Click.
-void RefillPageModes(frmVexmoor& w, LoanEntryPage page, std::int16_t ratePeriodIndex)
+void RefillPageModes(const LoanPageView& view, const platform::Selector* ratePeriod)
 {
-    const bool repayment = page == LoanEntryPage::Repayment;
-    platform::Selector* modes =
-        repayment ? w.cboCalRpy[ModeSelectorIndex(page)] : w.cboCalPrn[ModeSelectorIndex(page)];
-    QLabel* termCaption =
-        repayment ? w.lblCalRpy[TermFieldIndex(page)] : w.lblCalPrn[TermFieldIndex(page)];
+    platform::Selector* modes = view.Mode();
     modes->Clear();
-    const ModeListRefill refill = RefillModeList(w.cboIntRat[ratePeriodIndex]->ListIndex());
-    termCaption->setText(ToQString(refill.termCaption));
+    const ModeListRefill refill = RefillModeList(ratePeriod->ListIndex());
+    view.captions[view.at.termField]->setText(ToQString(refill.termCaption));
     for (std::string_view label : refill.modes)
         modes->AddItem(ToQString(label));
     modes->SetText(ToQString(refill.selected));
@@ -67,21 +77,55 @@ void RefillPageModes(frmVexmoor& w, LoanEntryPage page, std::int16_t ratePeriodI
 // recalculated. A text that is not a number keeps the focus in the field.
 void ValidateEntry(frmVexmoor& w, LoanEntryPage page, std::int16_t index, bool& cancel)
 {
-    const bool repayment = page == LoanEntryPage::Repayment;
-    const GuardOutcome outcome = Guarded(
-        repayment ? "txtCalRpy_Validate" : "txtCalPrn_Validate", GuardVariant::InvalidNumber, [&] {
-            QLineEdit* field = repayment ? w.txtCalRpy[index] : w.txtCalPrn[index];
-            const std::string text = field->text().toStdString();
-            field->setText(ToQString(ReformatLoanField(page, index, text, w.regionalFormat)));
-            if (repayment)
-                w.cmdCalRpy_Click();
-            else
-                w.cmdCalPrn_Click();
-        });
+    const LoanPageView view = ViewOf(w, page);
+    const GuardOutcome outcome = Guarded(view.validateName, GuardVariant::InvalidNumber, [&] {
+        QLineEdit* field = view.fields[index];
+        const std::string text = platform::ToStd(field->text());
+        field->setText(ToQString(ReformatLoanField(page, index, text, w.regionalFormat)));
+        w.CalculateLoan(page);
+    });
     cancel = outcome.cancel;
 }
 
+// Choosing in the page's mode selector, or leaving it: the page recalculated; the focus always
+// moves on.
+void RecalculateFromMode(frmVexmoor& w, LoanEntryPage page, bool validating)
+{
+    const LoanPageView view = ViewOf(w, page);
+    Guarded(validating ? view.modeValidateName : view.modeClickName, GuardVariant::Plain,
+            [&] { w.CalculateLoan(page); });
+}
+
+// The focus cue: the caption of a page's field or mode selector in bold while it has the focus.
+void ShowFocusCue(const frmVexmoor& w, LoanEntryPage page, std::int16_t index, bool bold)
+{
+    SetBold(ViewOf(w, page).captions[index], bold);
+}
+
 } // namespace
+
+LoanPageView ViewOf(const frmVexmoor& w, LoanEntryPage page)
+{
+    if (page == LoanEntryPage::Repayment)
+        return {page,
+                IndexesOf(page),
+                w.txtCalRpy,
+                w.lblCalRpy,
+                w.cboCalRpy,
+                "txtCalRpy_Validate",
+                "cmdCalRpy_Click",
+                "cboCalRpy_Click",
+                "cboCalRpy_Validate"};
+    return {page,
+            IndexesOf(page),
+            w.txtCalPrn,
+            w.lblCalPrn,
+            w.cboCalPrn,
+            "txtCalPrn_Validate",
+            "cmdCalPrn_Click",
+            "cboCalPrn_Click",
+            "cboCalPrn_Validate"};
+}
 
 void frmVexmoor::ConnectLoan()
 {
@@ -90,10 +134,6 @@ void frmVexmoor::ConnectLoan()
                              [](const char* procName, const std::function<void()>& body) {
                                  Guarded(procName, GuardVariant::Plain, body);
                              });
-    for (std::string_view label : InitialModeList(LoanEntryPage::Repayment))
-        cboCalRpy[3]->AddItem(ToQString(label));
-    for (std::string_view label : InitialModeList(LoanEntryPage::Principal))
-        cboCalPrn[1]->AddItem(ToQString(label));
     for (const auto& [index, selector] : cboIntRat) {
         // Rate periods on 0 and 1, loan types on 2 and 3.
         if (IntRatRefills(index)) {
@@ -113,43 +153,34 @@ void frmVexmoor::ConnectLoan()
                             });
     }
 
-    for (const auto& [index, field] : txtCalRpy) {
-        const std::int16_t i = index;
-        platform::FocusHandlers handlers {
-            {}, [this, i] { txtCalRpy_GotFocus(i); }, [this, i] { txtCalRpy_LostFocus(i); }};
-        // The result field cannot be typed into, so leaving it has nothing to check.
-        if (i != kResultFieldIndex)
-            handlers.validate = [this, i](bool& cancel) { txtCalRpy_Validate(i, cancel); };
-        focusEvents->Attach(field, std::move(handlers));
-    }
-    for (const auto& [index, field] : txtCalPrn) {
-        const std::int16_t i = index;
-        platform::FocusHandlers handlers {
-            {}, [this, i] { txtCalPrn_GotFocus(i); }, [this, i] { txtCalPrn_LostFocus(i); }};
-        if (i != kResultFieldIndex)
-            handlers.validate = [this, i](bool& cancel) { txtCalPrn_Validate(i, cancel); };
-        focusEvents->Attach(field, std::move(handlers));
-    }
-
-    for (const auto& [index, selector] : cboCalRpy) {
-        const std::int16_t i = index;
-        selector->SetClickHandler([this, i] { cboCalRpy_Click(i); });
-        focusEvents->Attach(selector->Combo(),
-                            platform::FocusHandlers {
-                                [this, i](bool& cancel) { cboCalRpy_Validate(i, cancel); },
-                                [this, i] { cboCalRpy_GotFocus(i); },
-                                [this, i] { cboCalRpy_LostFocus(i); },
-                            });
-    }
-    for (const auto& [index, selector] : cboCalPrn) {
-        const std::int16_t i = index;
-        selector->SetClickHandler([this, i] { cboCalPrn_Click(i); });
-        focusEvents->Attach(selector->Combo(),
-                            platform::FocusHandlers {
-                                [this, i](bool& cancel) { cboCalPrn_Validate(i, cancel); },
-                                [this, i] { cboCalPrn_GotFocus(i); },
-                                [this, i] { cboCalPrn_LostFocus(i); },
-                            });
+    for (const LoanEntryPage page : kEntryPages) {
+        const LoanPageView view = ViewOf(*this, page);
+        const PageHandlers& on = HandlersOf(page);
+        for (std::string_view label : InitialModeList(page))
+            view.Mode()->AddItem(ToQString(label));
+        for (const auto& [index, field] : view.fields) {
+            const std::int16_t i = index;
+            platform::FocusHandlers handlers {{},
+                                              [this, i, on] { (this->*on.fieldGotFocus)(i); },
+                                              [this, i, on] { (this->*on.fieldLostFocus)(i); }};
+            // The result field cannot be typed into, so leaving it has nothing to check.
+            if (i != kResultFieldIndex)
+                handlers.validate = [this, i, on](bool& cancel) {
+                    (this->*on.fieldValidate)(i, cancel);
+                };
+            focusEvents->Attach(field, std::move(handlers));
+        }
+        for (const auto& [index, selector] : view.modes) {
+            const std::int16_t i = index;
+            selector->SetClickHandler([this, i, on] { (this->*on.modeClick)(i); });
+            focusEvents->Attach(
+                selector->Combo(),
+                platform::FocusHandlers {
+                    [this, i, on](bool& cancel) { (this->*on.modeValidate)(i, cancel); },
+                    [this, i, on] { (this->*on.modeGotFocus)(i); },
+                    [this, i, on] { (this->*on.modeLostFocus)(i); },
+                });
+        }
     }
 
     connect(cmdCalRpy, &QPushButton::clicked, this, [this] { cmdCalRpy_Click(); });
@@ -159,31 +190,38 @@ void frmVexmoor::ConnectLoan()
     tabOptions2->SetClickHandler([this] { tabOptions2_Click(); });
 }
 
+void frmVexmoor::LoadLoanPage()
+{
+    tabOptions2_Click();
+}
+
+void frmVexmoor::ShowLoanPage()
+{
+    if (loanPagePrepared)
+        return;
+    cmdClrRpy_Click();
+    cmdClrPrn_Click();
+    loanPagePrepared = true;
+}
+
 void frmVexmoor::tabOptions2_Click()
 {
     Guarded("tabOptions2_Click", GuardVariant::Plain, [&] {
         const int selected = tabOptions2->Selected() - 1;
-        for (int i = 0; i < tabOptions2->Count(); ++i) {
-            QWidget* container = picOptions2[static_cast<std::int16_t>(i)];
-            if (i != selected) {
-                platform::HideContainer(container);
-                continue;
-            }
-            platform::ShowContainer(container, kSubPageLeftTwips);
-            repaymentPageActive = i == 0;
-            principalPageActive = i == 1;
-        }
+        platform::ShowOnly(picOptions2, selected, kSubPageLeftTwips);
+        repaymentPageActive = selected == static_cast<int>(LoanSubPage::Repayment);
+        principalPageActive = selected == static_cast<int>(LoanSubPage::Principal);
     });
 }
 
 void frmVexmoor::txtCalRpy_GotFocus(std::int16_t index)
 {
-    SetBold(lblCalRpy[index], true);
+    ShowFocusCue(*this, LoanEntryPage::Repayment, index, true);
 }
 
 void frmVexmoor::txtCalRpy_LostFocus(std::int16_t index)
 {
-    SetBold(lblCalRpy[index], false);
+    ShowFocusCue(*this, LoanEntryPage::Repayment, index, false);
 }
 
 void frmVexmoor::txtCalRpy_Validate(std::int16_t index, bool& cancel)
@@ -193,12 +231,12 @@ void frmVexmoor::txtCalRpy_Validate(std::int16_t index, bool& cancel)
 
 void frmVexmoor::txtCalPrn_GotFocus(std::int16_t index)
 {
-    SetBold(lblCalPrn[index], true);
+    ShowFocusCue(*this, LoanEntryPage::Principal, index, true);
 }
 
 void frmVexmoor::txtCalPrn_LostFocus(std::int16_t index)
 {
-    SetBold(lblCalPrn[index], false);
+    ShowFocusCue(*this, LoanEntryPage::Principal, index, false);
 }
 
 void frmVexmoor::txtCalPrn_Validate(std::int16_t index, bool& cancel)
@@ -208,43 +246,43 @@ void frmVexmoor::txtCalPrn_Validate(std::int16_t index, bool& cancel)
 
 void frmVexmoor::cboCalRpy_Click(std::int16_t)
 {
-    Guarded("cboCalRpy_Click", GuardVariant::Plain, [&] { cmdCalRpy_Click(); });
+    RecalculateFromMode(*this, LoanEntryPage::Repayment, false);
 }
 
 void frmVexmoor::cboCalRpy_GotFocus(std::int16_t index)
 {
-    SetBold(lblCalRpy[index], true);
+    ShowFocusCue(*this, LoanEntryPage::Repayment, index, true);
 }
 
 void frmVexmoor::cboCalRpy_LostFocus(std::int16_t index)
 {
-    SetBold(lblCalRpy[index], false);
+    ShowFocusCue(*this, LoanEntryPage::Repayment, index, false);
 }
 
 void frmVexmoor::cboCalRpy_Validate(std::int16_t, bool& cancel)
 {
-    Guarded("cboCalRpy_Validate", GuardVariant::Plain, [&] { cmdCalRpy_Click(); });
+    RecalculateFromMode(*this, LoanEntryPage::Repayment, true);
     cancel = false;
 }
 
 void frmVexmoor::cboCalPrn_Click(std::int16_t)
 {
-    Guarded("cboCalPrn_Click", GuardVariant::Plain, [&] { cmdCalPrn_Click(); });
+    RecalculateFromMode(*this, LoanEntryPage::Principal, false);
 }
 
 void frmVexmoor::cboCalPrn_GotFocus(std::int16_t index)
 {
-    SetBold(lblCalPrn[index], true);
+    ShowFocusCue(*this, LoanEntryPage::Principal, index, true);
 }
 
 void frmVexmoor::cboCalPrn_LostFocus(std::int16_t index)
 {
-    SetBold(lblCalPrn[index], false);
+    ShowFocusCue(*this, LoanEntryPage::Principal, index, false);
 }
 
 void frmVexmoor::cboCalPrn_Validate(std::int16_t, bool& cancel)
 {
-    Guarded("cboCalPrn_Validate", GuardVariant::Plain, [&] { cmdCalPrn_Click(); });
+    RecalculateFromMode(*this, LoanEntryPage::Principal, true);
     cancel = false;
 }
 
@@ -257,17 +295,13 @@ void frmVexmoor::cboIntRat_Click(std::int16_t index)
 void frmVexmoor::cboIntRat_GotFocus(std::int16_t index)
 {
     if (const auto caption = IntRatCaption(index, repaymentPageActive, principalPageActive))
-        SetBold(caption->page == LoanEntryPage::Repayment ? lblCalRpy[caption->labelIndex]
-                                                          : lblCalPrn[caption->labelIndex],
-                true);
+        ShowFocusCue(*this, caption->page, caption->labelIndex, true);
 }
 
 void frmVexmoor::cboIntRat_LostFocus(std::int16_t index)
 {
     if (const auto caption = IntRatCaption(index, repaymentPageActive, principalPageActive))
-        SetBold(caption->page == LoanEntryPage::Repayment ? lblCalRpy[caption->labelIndex]
-                                                          : lblCalPrn[caption->labelIndex],
-                false);
+        ShowFocusCue(*this, caption->page, caption->labelIndex, false);
 }
 
 void frmVexmoor::cboIntRat_Validate(std::int16_t index, bool& cancel)
@@ -275,31 +309,27 @@ void frmVexmoor::cboIntRat_Validate(std::int16_t index, bool& cancel)
     Guarded("cboIntRat_Validate", GuardVariant::Plain, [&] {
         const LoanEntryPage page = IntRatPage(index);
         if (IntRatRefills(index))
-            RefillPageModes(*this, page, index);
-        if (page == LoanEntryPage::Repayment)
-            cmdCalRpy_Click();
-        else
-            cmdCalPrn_Click();
+            RefillPageModes(ViewOf(*this, page), cboIntRat[index]);
+        CalculateLoan(page);
     });
     cancel = false;
 }
 
 void frmVexmoor::cmdClrRpy_Click()
 {
-    ClearLoanPage(LoanPage::Repayment);
+    ClearLoanPage(LoanEntryPage::Repayment);
 }
 
 void frmVexmoor::cmdClrPrn_Click()
 {
-    ClearLoanPage(LoanPage::Principal);
+    ClearLoanPage(LoanEntryPage::Principal);
 }
 
-void frmVexmoor::ClearLoanPage(LoanPage page)
+void frmVexmoor::ClearLoanPage(LoanEntryPage page)
 {
-    const LoanEntryPage entryPage = ToEntryPage(page);
-    const auto& fields = entryPage == LoanEntryPage::Repayment ? txtCalRpy : txtCalPrn;
-    for (const ZeroText& zero : LoanZeroTexts(entryPage, regionalFormat))
-        fields[zero.fieldIndex]->setText(ToQString(zero.text));
+    const LoanPageView view = ViewOf(*this, page);
+    for (const ZeroText& zero : LoanZeroTexts(page, regionalFormat))
+        view.fields[zero.fieldIndex]->setText(ToQString(zero.text));
     lstLsd->Clear();
 }
 

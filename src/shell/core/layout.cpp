@@ -290,17 +290,18 @@ std::span<const ControlSpec> WindowLayout()
 {
     return kLayout;
 }
-std::span<const TabSpec> MainTabs()
+std::span<const TabSpec> TabsOf(std::string_view stripName)
 {
-    return kMainTabs;
-}
-std::span<const TabSpec> BreakEvenTabs()
-{
-    return kBreakEvenTabs;
-}
-std::span<const TabSpec> LoanTabs()
-{
-    return kLoanTabs;
+    constexpr std::pair<std::string_view, std::span<const TabSpec>> kStrips[] = {
+        {"tabOptions", kMainTabs},
+        {"tabOptions1", kBreakEvenTabs},
+        {"tabOptions2", kLoanTabs},
+    };
+    for (const auto& [name, tabs] : kStrips) {
+        if (name == stripName)
+            return tabs;
+    }
+    return {};
 }
 
 std::span<const int> ControlPages()

@@ -84,13 +84,15 @@ inline constexpr int kSubPageLeftTwips = 175;
 inline constexpr std::string_view kWindowTitle = "Quenbry - Vexmoor";
 
 std::span<const ControlSpec> WindowLayout();
-std::span<const TabSpec> MainTabs();
-std::span<const TabSpec> BreakEvenTabs();
-std::span<const TabSpec> LoanTabs();
+// The tabs of the strip with this name (tabOptions, tabOptions1, tabOptions2); none for another.
+std::span<const TabSpec> TabsOf(std::string_view stripName);
 
 // The window's main pages, in the order of the main tab strip.
 enum class MainPage { Calculator, BreakEven, Loan, TalkToUs, Disclaimer };
 inline constexpr int kMainPageCount = 5;
+// The sub-pages of the Break Even and Loan Calculator pages, in the order of their tab strips.
+enum class BreakEvenSubPage { Parameters, BreakEven, Graph };
+enum class LoanSubPage { Repayment, Principal, Schedule };
 // For each row of WindowLayout(), the main page the control lies on (the index of the page
 // container it is inside), or -1 for the window's own controls, the page containers among them.
 std::span<const int> ControlPages();

@@ -151,6 +151,19 @@ void Bind(frmVexmoor& window, Bindings<Widget> bindings, const ControlSpec& cont
     qFatal("The layout's control %s has no member to go to", ObjectName(control).c_str());
 }
 
+// The control a binding gave this name and index, or nullptr when there is none (yet).
+template<typename Widget>
+Widget* Bound(const frmVexmoor& window, Bindings<Widget> bindings, std::string_view name,
+              std::int16_t index)
+{
+    for (const Binding<Widget>& binding : bindings) {
+        if (binding.name == name)
+            return binding.array != nullptr ? (window.*binding.array)[index]
+                                            : window.*binding.single;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
@@ -281,10 +294,7 @@ void frmVexmoor::BuildControls(int page)
         }
         case ControlKind::TabStrip: {
             auto* strip = new platform::TabStrip(parent, name, rect);
-            std::span<const TabSpec> tabs = control.name == "tabOptions" ? MainTabs()
-                : control.name == "tabOptions1"                          ? BreakEvenTabs()
-                                                                         : LoanTabs();
-            for (const TabSpec& tab : tabs)
+            for (const TabSpec& tab : TabsOf(control.name))
                 strip->AddTab(ToQString(tab.caption), ToQString(tab.key), ToQString(tab.tooltip));
             Bind(*this, kTabStripBindings, control, strip);
             strip->Bar()->setFont(ResolveFont(control.font));
@@ -391,11 +401,8 @@ void frmVexmoor::BuildControls(int page)
         widget->setGeometry(rect);
         if (control.font != kDefaultFont)
             widget->setFont(ResolveFont(control.font));
-        if (control.HasBoldText()) {
-            QFont font = widget->font();
-            font.setBold(true);
-            widget->setFont(font);
-        }
+        if (control.HasBoldText())
+            platform::SetBold(widget, true);
         if (!control.tooltip.empty())
             widget->setToolTip(ToQString(control.tooltip));
         for (const auto& [named, accessibleName] : kAccessibleNames) {
@@ -417,33 +424,32 @@ void frmVexmoor::BuildControls(int page)
         QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
 }
 
+const frmVexmoor::PageSteps& frmVexmoor::StepsOf(MainPage page)
+{
+    static constexpr PageSteps kSteps[kMainPageCount] = {
+        {&frmVexmoor::ConnectCalculator, nullptr, nullptr, &frmVexmoor::calculatorPageActive},
+        {&frmVexmoor::ConnectBreakEven, &frmVexmoor::LoadBreakEvenPage, nullptr,
+         &frmVexmoor::breakEvenPageActive},
+        {&frmVexmoor::ConnectLoan, &frmVexmoor::LoadLoanPage, &frmVexmoor::ShowLoanPage,
+         &frmVexmoor::loanPageActive},
+        {nullptr, nullptr, &frmVexmoor::ShowTalkToUsPage, &frmVexmoor::talkToUsPageActive},
+        {nullptr, nullptr, nullptr, nullptr},
+    };
+    return kSteps[static_cast<std::size_t>(page)];
+}
+
 void frmVexmoor::BuildPage(MainPage page)
 {
     BuildControls(static_cast<int>(page));
     pageBuilt[static_cast<std::size_t>(page)] = true;
-    switch (page) {
-    case MainPage::Calculator:
-        ConnectCalculator();
-        break;
-    case MainPage::BreakEven:
-        ConnectBreakEven();
-        break;
-    case MainPage::Loan:
-        ConnectLoan();
-        break;
-    case MainPage::TalkToUs:
-    case MainPage::Disclaimer:
-        break;
-    }
+    const PageSteps& steps = StepsOf(page);
+    if (steps.connect != nullptr)
+        (this->*steps.connect)();
     // A page made after the window has loaded gets what loading gave the others.
     if (formLoaded) {
         Form_Colors();
-        if (page == MainPage::BreakEven) {
-            ClearBreakEven();
-            tabOptions1_Click();
-        } else if (page == MainPage::Loan) {
-            tabOptions2_Click();
-        }
+        if (steps.load != nullptr)
+            (this->*steps.load)();
     }
 }
 
@@ -453,13 +459,12 @@ void frmVexmoor::Form_Load()
         // A page not made yet runs its part of these steps when it is made.
         formLoaded = true;
         Form_Colors();
-        if (PageBuilt(MainPage::BreakEven))
-            ClearBreakEven();
+        for (int page = 0; page < kMainPageCount; ++page) {
+            const PageSteps& steps = StepsOf(static_cast<MainPage>(page));
+            if (steps.load != nullptr && PageBuilt(static_cast<MainPage>(page)))
+                (this->*steps.load)();
+        }
         tabOptions_Click();
-        if (PageBuilt(MainPage::BreakEven))
-            tabOptions1_Click();
-        if (PageBuilt(MainPage::Loan))
-            tabOptions2_Click();
     });
 }
 
@@ -469,10 +474,8 @@ void frmVexmoor::Form_Colors()
         for (const DesignColors& colors : kDesignColors) {
             if (colors.what != Painted::PanelAtLoad)
                 continue;
-            const auto index = static_cast<std::int16_t>(colors.index);
-            platform::ShapePanel* panel = colors.name == "shpVexmr" ? shpVexmr[index]
-                : colors.name == "shpBeVAny"                        ? shpBeVAny[index]
-                                                                    : shpLonCal[index];
+            platform::ShapePanel* panel =
+                Bound(*this, kPanelBindings, colors.name, static_cast<std::int16_t>(colors.index));
             if (panel == nullptr)
                 continue; // on a page not made yet
             panel->SetOutlineColor(Resolve(colors.outline));
@@ -521,31 +524,19 @@ void frmVexmoor::tabOptions_Click()
         if (!onPage)
             return;
         calculatorPageActive = breakEvenPageActive = loanPageActive = talkToUsPageActive = false;
-        switch (static_cast<MainPage>(selected)) {
-        case MainPage::Calculator:
-            calculatorPageActive = true;
-            break;
-        case MainPage::BreakEven:
-            breakEvenPageActive = true;
-            break;
-        case MainPage::Loan:
-            loanPageActive = true;
-            if (!loanPagePrepared) {
-                cmdClrRpy_Click();
-                cmdClrPrn_Click();
-                loanPagePrepared = true;
-            }
-            break;
-        case MainPage::TalkToUs:
-            talkToUsPageActive = true;
-            if (imgQnfSut->pixmap().isNull())
-                imgQnfSut->setPixmap(
-                    TalkToUsPicture(imgQnfSut->size(), imgQnfSut->devicePixelRatioF()));
-            break;
-        case MainPage::Disclaimer:
-            break;
-        }
+        const PageSteps& steps = StepsOf(static_cast<MainPage>(selected));
+        if (steps.active != nullptr)
+            this->*steps.active = true;
+        if (steps.show != nullptr)
+            (this->*steps.show)();
     });
+}
+
+void frmVexmoor::ShowTalkToUsPage()
+{
+    // The picture is decoded on the page's first visit, to keep its image plugins out of start-up.
+    if (imgQnfSut->pixmap().isNull())
+        imgQnfSut->setPixmap(TalkToUsPicture(imgQnfSut->size(), imgQnfSut->devicePixelRatioF()));
 }
 
 void frmVexmoor::lblQnbWeb_Click(std::int16_t index)

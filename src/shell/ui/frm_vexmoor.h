@@ -4,8 +4,10 @@
 //   shell/core/layout      the table of every control (name, index, kind, twips rectangle,
 //                          caption, tooltip, font, tab order); the window makes its controls
 //                          from it page by page, the hidden pages on first need.
-//   shell/ui/frm_vexmoor   builds the window from the table, Form_Load, Form_Colors, the main
-//                          page switch tabOptions_Click, Form_Unload, the links.
+//   shell/ui/frm_vexmoor   builds the window from the table (each row goes to its member through
+//                          the binding tables at the top of frm_vexmoor.cpp), Form_Load,
+//                          Form_Colors, the main page switch tabOptions_Click with each page's
+//                          steps (StepsOf), Form_Unload, the links.
 //   shell/ui/keyboard      key preview: Form_KeyDown (Ctrl+Tab, calculator key codes) and
 //                          Form_KeyPress (calculator characters).
 //   shell/core/design_colors, shell/ui/design_paint   the design's colours, each fill with
@@ -15,7 +17,8 @@
 //                          copy and paste of the display.
 //   breakeven/ui           the break-even page: fields, Calculate, Clear, sub-pages, GenChart;
 //                          the graph's Copy Graph and Save Graph As….
-//   loan/ui                the loan pages: fields, selectors, calculations, LoanSchedule.
+//   loan/ui                the loan pages: fields, selectors, calculations, LoanSchedule; one
+//                          body per event for both entry pages, each seen as a LoanPageView.
 //   errors/ui              LogError and Guarded, which every handler runs its body under.
 //   platform/              Qt adapters: FocusEvents (Validate before the focus leaves, key
 //                          preview), TabStrip, Selector, ListBox, containers, services;
@@ -32,6 +35,7 @@
 #include "breakeven/core/breakeven.h"
 #include "calculator/core/calculator_engine.h"
 #include "common/core/number_text.h"
+#include "loan/core/loan_entry.h"
 #include "loan/core/loan_terms.h"
 #include "platform/control_array.h"
 #include "shell/core/layout.h"
@@ -98,7 +102,6 @@ public:
     bool breakEvenPageActive = false;
     bool loanPageActive = false;
     bool talkToUsPageActive = false;
-    bool loanPagePrepared = false;
     QString linkTarget;
     // The user's regional number format, read when the window is created.
     RegionalFormat regionalFormat;
@@ -134,6 +137,8 @@ public:
     void cmdCalBeV_Click();
     void cmdClrBeV_Click();
     void ClearBreakEven();
+    // What loading the window does on the page: the fields cleared, the sub-page shown.
+    void LoadBreakEvenPage();
     void tabOptions1_Click();
     void GenChart();
     void chtBeVAny_PointSelected(int series, int dataPoint);
@@ -158,8 +163,12 @@ public:
     platform::ContextMenu* graphMenu = nullptr;
 
     // ---- loan (loan/ui) -----------------------------------------------------------------------
-    enum class LoanPage { Repayment, Principal };
-
+    // The two entry pages share one body for each event (loan_pages.cpp); the handlers of each
+    // page's controls choose the page and pass the event on.
+    // What loading the window does on the page (the sub-page shown), and what its first visit
+    // does (both entry pages cleared).
+    void LoadLoanPage();
+    void ShowLoanPage();
     void tabOptions2_Click();
     void txtCalRpy_GotFocus(std::int16_t index);
     void txtCalRpy_LostFocus(std::int16_t index);
@@ -183,7 +192,8 @@ public:
     void cmdCalPrn_Click();
     void cmdClrRpy_Click();
     void cmdClrPrn_Click();
-    void ClearLoanPage(LoanPage page);
+    void CalculateLoan(LoanEntryPage page);
+    void ClearLoanPage(LoanEntryPage page);
     void LoanSchedule(bool fromRepayment);
 
     platform::TabStrip* tabOptions2 = nullptr;
@@ -202,6 +212,8 @@ public:
     QPushButton* cmdClrPrn = nullptr;
     platform::ListBox* lstLsd = nullptr;
     LoanState loanState;
+    // Both entry pages are cleared on the first visit of the loan page.
+    bool loanPagePrepared = false;
     bool repaymentPageActive = false;
     bool principalPageActive = false;
 
@@ -221,6 +233,19 @@ private:
     void BuildNextPageWhenIdle();
     // Paints anew the design colours that are the desktop's own, after a change of theme.
     void PaintTheme();
+    void ShowTalkToUsPage();
+
+    // What a main page's subsystem does when the page is made (wires its controls), when the
+    // window loads, and each time the page is shown, and the flag that tells the page is shown;
+    // null where there is nothing to do.
+    struct PageSteps
+    {
+        void (frmVexmoor::*connect)();
+        void (frmVexmoor::*load)();
+        void (frmVexmoor::*show)();
+        bool frmVexmoor::*active;
+    };
+    static const PageSteps& StepsOf(MainPage page);
 
     std::array<bool, kMainPageCount> pageBuilt {};
     bool idleBuildingDue = false;
