@@ -114,6 +114,8 @@ public:
     // calculator key): one physical key press then acts once only and goes no further.
     bool Form_KeyDown(int keyCode, int shift);
     bool Form_KeyPress(int charCode);
+    // Gives the calculator key at `index` the focus and presses it; false for no key (-1).
+    bool PressPadKey(int index);
 
     // ---- calculator (calculator/ui) -----------------------------------------------------------
     void cmdCalc_Click(std::int16_t index);

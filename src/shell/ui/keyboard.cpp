@@ -16,6 +16,8 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <span>
+#include <utility>
 
 namespace vexmoor {
 
@@ -35,6 +37,29 @@ int ShiftBits(const QKeyEvent& event)
     return shift;
 }
 
+// Platform key codes by Qt key: the keypad's operators and point, and the editing keys. The
+// keypad's point is a comma on some layouts (German, for one); it is still the calculator's point.
+constexpr std::pair<int, int> kKeypadKeys[] = {
+    {Qt::Key_Asterisk, keycode::kKeypadMultiply}, {Qt::Key_Plus, keycode::kKeypadAdd},
+    {Qt::Key_Minus, keycode::kKeypadSubtract},    {Qt::Key_Period, keycode::kKeypadDecimal},
+    {Qt::Key_Comma, keycode::kKeypadDecimal},     {Qt::Key_Slash, keycode::kKeypadDivide},
+};
+constexpr std::pair<int, int> kEditingKeys[] = {
+    {Qt::Key_Backspace, keycode::kBackspace}, {Qt::Key_Tab, keycode::kTab},
+    {Qt::Key_Backtab, keycode::kTab},         {Qt::Key_Return, keycode::kEnter},
+    {Qt::Key_Enter, keycode::kEnter},         {Qt::Key_Escape, keycode::kEscape},
+    {Qt::Key_Delete, keycode::kDelete},
+};
+
+int CodeIn(std::span<const std::pair<int, int>> keys, int key)
+{
+    for (const auto& [qtKey, code] : keys) {
+        if (qtKey == key)
+            return code;
+    }
+    return 0;
+}
+
 // The platform key code for a Qt key event, or 0 for a key that the window does not act on.
 int PlatformKeyCode(const QKeyEvent& event)
 {
@@ -42,41 +67,9 @@ int PlatformKeyCode(const QKeyEvent& event)
     const bool keypad = (event.modifiers() & Qt::KeypadModifier) != 0;
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return (keypad ? keycode::kKeypad0 : keycode::kDigit0) + (key - Qt::Key_0);
-    if (keypad) {
-        switch (key) {
-        case Qt::Key_Asterisk:
-            return keycode::kKeypadMultiply;
-        case Qt::Key_Plus:
-            return keycode::kKeypadAdd;
-        case Qt::Key_Minus:
-            return keycode::kKeypadSubtract;
-        // The keypad's point is a comma on some layouts (German, for one); it is still the
-        // calculator's point.
-        case Qt::Key_Period:
-        case Qt::Key_Comma:
-            return keycode::kKeypadDecimal;
-        case Qt::Key_Slash:
-            return keycode::kKeypadDivide;
-        default:
-            break;
-        }
-    }
-    switch (key) {
-    case Qt::Key_Backspace:
-        return keycode::kBackspace;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return keycode::kTab;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return keycode::kEnter;
-    case Qt::Key_Escape:
-        return keycode::kEscape;
-    case Qt::Key_Delete:
-        return keycode::kDelete;
-    default:
-        return 0;
-    }
+    if (const int code = keypad ? CodeIn(kKeypadKeys, key) : 0)
+        return code;
+    return CodeIn(kEditingKeys, key);
 }
 
 // From the last tab to the first, else to the next one; selecting runs the strip's page switch.
@@ -108,6 +101,16 @@ bool frmVexmoor::PreviewKey(QKeyEvent* event)
     return Form_KeyPress(static_cast<int>(text.at(0).unicode()));
 }
 
+bool frmVexmoor::PressPadKey(int index)
+{
+    if (index < 0)
+        return false;
+    const auto keyIndex = static_cast<std::int16_t>(index);
+    cmdCalc[keyIndex]->setFocus(Qt::OtherFocusReason);
+    cmdCalc_Click(keyIndex);
+    return true;
+}
+
 bool frmVexmoor::Form_KeyDown(int keyCode, int shift)
 {
     bool acted = false;
@@ -119,13 +122,8 @@ bool frmVexmoor::Form_KeyDown(int keyCode, int shift)
             CycleTabs(*tabOptions);
         }
         if (calculatorPageActive) {
-            const int index = CalculatorKeyForKeyCode(keyCode, shift);
-            if (index < 0)
-                return;
-            acted = true;
-            const auto keyIndex = static_cast<std::int16_t>(index);
-            cmdCalc[keyIndex]->setFocus(Qt::OtherFocusReason);
-            cmdCalc_Click(keyIndex);
+            if (PressPadKey(CalculatorKeyForKeyCode(keyCode, shift)))
+                acted = true;
         } else if (breakEvenPageActive && ctrlTab) {
             CycleTabs(*tabOptions1);
         } else if (loanPageActive && ctrlTab) {
@@ -139,15 +137,8 @@ bool frmVexmoor::Form_KeyPress(int charCode)
 {
     bool acted = false;
     Guarded("KeyPress", GuardVariant::Plain, [&] {
-        if (!calculatorPageActive)
-            return;
-        const int index = CalculatorKeyForCharacter(charCode);
-        if (index < 0)
-            return;
-        acted = true;
-        const auto keyIndex = static_cast<std::int16_t>(index);
-        cmdCalc[keyIndex]->setFocus(Qt::OtherFocusReason);
-        cmdCalc_Click(keyIndex);
+        if (calculatorPageActive)
+            acted = PressPadKey(CalculatorKeyForCharacter(charCode));
     });
     return acted;
 }
