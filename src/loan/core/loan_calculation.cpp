@@ -23,20 +23,27 @@ double AnnuityFactor(double r, double n, FaultWatch& watch)
     return watch.Divide(r, d);
 }
 
+// Reads the entered amount into `amount` (the state's principal or instalment) and the terms into
+// the state; returns the loan type the text names.
+auto ReadEntries(const LoanEntries& entries, double& amount, LoanState& state,
+                 const RegionalFormat& format)
+{
+    amount = ParseLoanNumber(entries.amount, format);
+    ConvertLoanTerms(ParseLoanNumber(entries.rate, format), entries.ratePeriod, entries.mode,
+                     entries.term, state, format);
+    return RecogniseLoanType(entries.loanType);
+}
+
 } // namespace
 
 void CalculateRepayment(const LoanEntries& entries, LoanState& state, const RegionalFormat& format,
                         const ShowLoanResult& show)
 {
-    state.principal = ParseLoanNumber(entries.amount, format);
-    ConvertLoanTerms(ParseLoanNumber(entries.rate, format), entries.ratePeriod, entries.mode,
-                     entries.term, state, format);
-
+    const auto type = ReadEntries(entries, state.principal, state, format);
     const double p = state.principal;
     const double r = state.ratePerInstalment;
     const double n = state.instalmentCount;
     FaultWatch watch;
-    const auto type = RecogniseLoanType(entries.loanType);
     if (type == LoanType::Amortize) {
         if (r == 0) {
             // Without interest the annuity is the principal spread evenly (the limit of the
@@ -66,15 +73,11 @@ void CalculateRepayment(const LoanEntries& entries, LoanState& state, const Regi
 void CalculatePrincipal(const LoanEntries& entries, LoanState& state, const RegionalFormat& format,
                         const ShowLoanResult& show)
 {
-    state.instalment = ParseLoanNumber(entries.amount, format);
-    ConvertLoanTerms(ParseLoanNumber(entries.rate, format), entries.ratePeriod, entries.mode,
-                     entries.term, state, format);
-
+    const auto type = ReadEntries(entries, state.instalment, state, format);
     const double a = state.instalment;
     const double r = state.ratePerInstalment;
     const double n = state.instalmentCount;
     FaultWatch watch;
-    const auto type = RecogniseLoanType(entries.loanType);
     if (type == LoanType::Amortize) {
         if (r == 0) {
             // The zero-interest limit: the instalments add up to the principal. A term of 0
