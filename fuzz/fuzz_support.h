@@ -7,6 +7,7 @@
 
 #include "common/core/number_text.h"
 #include "errors/core/failure.h"
+#include "support/failure_of.h"
 
 #include <array>
 #include <cstddef>
@@ -88,17 +89,9 @@ inline void Require(bool holds, const char* property, std::string_view text = {}
     std::abort();
 }
 
-// The number of the Failure `run` throws, 0 when it completes. Any other exception escapes and
-// ends the run.
-template<typename Run> int FailureOf(Run run)
-{
-    try {
-        run();
-    } catch (const Failure& failure) {
-        return failure.Number();
-    }
-    return 0;
-}
+// The number of the Failure `run` throws, 0 when it completes (shared with the core tests). Any
+// other exception escapes and ends the run.
+using test::FailureOf;
 
 // Runs `run` and requires that it completes or fails with one of `allowed`; returns the number.
 template<typename Run>
