@@ -8,6 +8,7 @@
 #include "errors/ui/guard.h"
 #include "platform/context_menu.h"
 #include "platform/services.h"
+#include "platform/text.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -49,7 +50,7 @@ void frmVexmoor::ConnectCalculatorClipboard()
         },
         [this](QMenu& menu) {
             const bool number =
-                CalculatorCopyText(lblDisplay->text().toStdString(), regionalFormat).has_value();
+                CalculatorCopyText(platform::ToStd(lblDisplay->text()), regionalFormat).has_value();
             menu.findChild<QAction*>(QStringLiteral("copy"))->setEnabled(number);
         });
 }
@@ -74,17 +75,17 @@ void frmVexmoor::lblDisplay_Copy()
     Guarded("lblDisplay_Copy", GuardVariant::Plain, [&] {
         // An error on the display is no number: the clipboard keeps what it had.
         const std::optional<std::string> number =
-            CalculatorCopyText(lblDisplay->text().toStdString(), regionalFormat);
+            CalculatorCopyText(platform::ToStd(lblDisplay->text()), regionalFormat);
         if (number)
-            QGuiApplication::clipboard()->setText(QString::fromStdString(*number));
+            QGuiApplication::clipboard()->setText(platform::ToQString(*number));
     });
 }
 
 void frmVexmoor::lblDisplay_Paste()
 {
     Guarded("lblDisplay_Paste", GuardVariant::Plain, [&] {
-        const std::optional<std::vector<std::int16_t>> keys =
-            CalculatorPasteKeys(QGuiApplication::clipboard()->text().toStdString(), regionalFormat);
+        const std::optional<std::vector<std::int16_t>> keys = CalculatorPasteKeys(
+            platform::ToStd(QGuiApplication::clipboard()->text()), regionalFormat);
         if (!keys) {
             platform::CurrentServices().Beep();
             return;

@@ -41,7 +41,7 @@ void frmVexmoor::cmdCalc_Click(std::int16_t index)
             std::string_view(caption.constData(), static_cast<std::size_t>(caption.size())));
         if (result.beep)
             platform::CurrentServices().Beep();
-        lblDisplay->setText(QString::fromStdString(result.display));
+        lblDisplay->setText(platform::ToQString(result.display));
     });
 }
 

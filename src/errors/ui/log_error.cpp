@@ -5,6 +5,7 @@
 
 #include "errors/core/error_context.h"
 #include "platform/services.h"
+#include "platform/text.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,7 @@ namespace {
 // Appends one CRLF-terminated line; false when the file cannot be opened or written.
 bool AppendLine(const std::string& path, const std::string& line)
 {
-    QFile file(QString::fromStdString(path));
+    QFile file(platform::ToQString(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
     // One write call for the whole line, so a record is never split by another writer.
@@ -47,23 +48,23 @@ void LogError(const std::string& module, const std::string& proc, const std::str
     // The record goes to disk before the box: the box is modal and the user may end the program
     // from it (or the session may be killed) before pressing OK.
     try {
-        const std::string record = FormatLogRecord(services.LocalDateTimeText().toStdString(),
+        const std::string record = FormatLogRecord(platform::ToStd(services.LocalDateTimeText()),
                                                    kAppShortName, module, proc, reportText, number);
         const QString folder = services.ExecutableFolder();
-        const std::string baseName = services.ExecutableBaseName().toStdString();
+        const std::string baseName = platform::ToStd(services.ExecutableBaseName());
         if (!services.UserOwnsFolder(folder) ||
-            !AppendLine(LogFilePath(folder.toStdString(), baseName), record)) {
+            !AppendLine(LogFilePath(platform::ToStd(folder), baseName), record)) {
             // Created when first needed; a folder that cannot be made loses the record.
             const QString state = services.StateFolder();
             if (!state.isEmpty() && QDir().mkpath(state))
-                AppendLine(LogFilePath(state.toStdString(), baseName), record);
+                AppendLine(LogFilePath(platform::ToStd(state), baseName), record);
         }
     } catch (...) {
         // The logger's own failures are never reported; the user is still told below.
     }
 
     try {
-        services.ShowMessage(QString::fromStdString(FormatErrorMessage(module, reportText, number)),
+        services.ShowMessage(platform::ToQString(FormatErrorMessage(module, reportText, number)),
                              QString::fromLatin1(kErrorMessageTitle));
     } catch (...) { }
 }
