@@ -18,49 +18,16 @@
 #include <QtTest>
 #include <cmath>
 
+using vexmoor::test::ChooseByMouse;
 using vexmoor::test::Click;
 using vexmoor::test::ClickTab;
+using vexmoor::test::FocusByMouse;
+using vexmoor::test::PressTab;
 using vexmoor::test::TypeInto;
 
 namespace vexmoor {
 
 namespace {
-
-void PressTab()
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-}
-
-// Opens the list with the mouse and clicks the item, after the double-click interval in which
-// the list ignores the opening click's own release. That interval is a coarse timer that may
-// end a little late on a loaded machine, so a click it swallowed is given again.
-void ChooseByMouse(QComboBox* combo, const QString& label)
-{
-    Click(combo);
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 20);
-    const QModelIndex item = view->model()->index(combo->findText(label), 0);
-    QVERIFY2(item.isValid(), qPrintable(label));
-    view->scrollTo(item);
-    const auto closed = [view] { return !view->isVisible(); };
-    for (int attempt = 0; attempt < 5 && !closed(); ++attempt) {
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-        if (QTest::qWaitFor(closed, 200))
-            break;
-    }
-    QTRY_VERIFY(!view->isVisible());
-}
-
-// Gives a selector the focus with the mouse without choosing: the list opens and is closed.
-void FocusByMouse(QComboBox* combo)
-{
-    Click(combo);
-    QTRY_VERIFY(combo->view()->isVisible());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTRY_VERIFY(!combo->view()->isVisible());
-    QTRY_COMPARE(QApplication::focusWidget(), combo);
-}
 
 // The window, by default on the Loan Calculator page. Controls by page: R the Repayment
 // sub-page, P the Principal sub-page.
@@ -95,8 +62,7 @@ struct LoanWindow : test::WindowFixture
     }
     void Enter(char page, int index, const QString& text) const
     {
-        TypeInto(Field(page, index), text);
-        PressTab();
+        test::Enter(Field(page, index), text);
     }
 
     // A loan entered as a user would, each field left with Tab and each item picked with the
