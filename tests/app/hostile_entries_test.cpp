@@ -1,7 +1,8 @@
 // Hostile entries in every entry field of the break-even and loan pages, typed or pasted into the
-// real widgets over a calculated example. A refused entry gives one message, keeps the focus and
-// its text, and leaves every result, list and figure as it was, for Tab and a click alike, so no
-// later calculation can use a figure that the fields do not show.
+// real widgets over a calculated example. An accepted entry is rewritten with the field's decimals
+// and recalculates. A refused entry gives one message, logged under the field's Validate, keeps
+// the focus and its text, stops the page's buttons, and leaves every result, list and figure as it
+// was, for Tab and a click alike, so no later calculation can use a figure the fields do not show.
 #include "platform/list_box.h"
 #include "platform/tab_strip.h"
 #include "support/user_input.h"
@@ -11,7 +12,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 using vexmoor::test::Click;
@@ -170,6 +173,11 @@ void HostileEntriesTest::everyFieldRefusesOrRewrites()
     const QString example = edit->text();
     const QString accepted =
         QStringList {"1,000", "", "1,000.00", "", "1,000.0000"}[entry.decimals];
+    QPushButton* clear = entry.page == Page::BreakEven ? f.window->cmdClrBeV
+        : entry.page == Page::Repayment                ? f.window->cmdClrRpy
+                                                       : f.window->cmdClrPrn;
+    const QString procedure = QString(entry.name).section('_', 0, 0) + "_Validate";
+    QSignalSpy builds(f.window->lstLsd->View()->model(), &QAbstractItemModel::modelReset);
 
     for (const Hostile& row : kHostile) {
         if (row.moneyOnly && !entry.money)
@@ -178,16 +186,30 @@ void HostileEntriesTest::everyFieldRefusesOrRewrites()
             const QByteArray where = QByteArray(row.name) + ": " + text.left(20).toUtf8();
             f.services.messages.clear();
             const Shown before = Snapshot(f);
+            Click(edit); // leaving a selector for the field may recalculate
+            builds.clear();
             Enter(edit, text);
             if (row.outcome == Outcome::Accepted) {
                 QVERIFY2(f.services.messages.empty(), where);
                 QVERIFY2(QApplication::focusWidget() != edit, where);
                 QCOMPARE(edit->text(), accepted);
+                // A loan page recalculates, schedule and all.
+                if (entry.page != Page::BreakEven) {
+                    QVERIFY2(builds.count() > 0, where);
+                    QVERIFY2(f.window->lstLsd->Lines().last().contains(" Totals : "), where);
+                }
             } else {
                 const QString message = row.outcome == Outcome::Overflow ? kOverflow : kNotANumber;
                 QVERIFY2(f.services.MessageTexts() == QStringList {message}, where);
+                QVERIFY2(f.services.LogLines().last().endsWith("(" + procedure + ") -> " +
+                                                               message.section("] ", 1)),
+                         where);
+                // The page's button does not act meanwhile; the entry is refused again.
+                Click(clear);
+                QVERIFY2(f.services.MessageTexts() == QStringList(2, message), where);
                 QVERIFY2(QApplication::focusWidget() == edit, where);
                 QVERIFY2(edit->text() == text, where);
+                QVERIFY2(builds.count() == 0, where);
                 Shown after = Snapshot(f);
                 if (!row.figuresKept)
                     after.figures = before.figures;

@@ -116,7 +116,6 @@ class LoanPagesTest : public QObject
 private Q_SLOTS:
     void initTestCase();
     void firstVisit();
-    void leavingAField();
     void focusCueFollowsTheFocus();
     void subPagesShowOneAtATime();
     void choosingRecalculates();
@@ -139,10 +138,7 @@ void LoanPagesTest::firstVisit()
     LoanWindow f(false);
     QVERIFY(f.exposed);
     QCOMPARE(f.Text('R', 0), QString());
-    ClickTab(f.window->tabOptions, 3);
-    QCOMPARE((QStringList {f.Text('R', 0), f.Text('R', 1), f.Text('R', 2), f.Text('R', 4),
-                           f.Text('P', 0), f.Text('P', 2), f.Text('P', 3), f.Text('P', 4)}),
-             (QStringList {"0.00", "0.0000", "0", "0.00", "0.00", "0", "0.0000", "0.00"}));
+    ClickTab(f.window->tabOptions, 3); // the zeros it writes: regions_test
     QCOMPARE(f.Modes('R')->currentIndex(), -1);
     QCOMPARE(f.Modes('R')->count(), 9);
 
@@ -156,51 +152,6 @@ void LoanPagesTest::firstVisit()
     ClickTab(f.window->tabOptions, 1);
     ClickTab(f.window->tabOptions, 3);
     QCOMPARE(f.Text('R', 0), QStringLiteral("5.00"));
-}
-
-// Leaving a field rewrites it with its decimals and recalculates. A text that is not a number
-// (the empty one too) is reported, keeps the focus and stops a button meanwhile.
-void LoanPagesTest::leavingAField()
-{
-    LoanWindow f;
-    const struct
-    {
-        char page;
-        int index;
-        const char *typed, *shown;
-    } rows[] = {
-        {'R', 0, "", nullptr},
-        {'R', 0, "1234.5", "1,234.50"},
-        {'R', 1, "12.5", "12.5000"},
-        {'R', 2, "12.5", "13"},
-        {'P', 3, "1,000.123456", "1,000.1235"},
-        {'P', 0, "1.2.3", nullptr},
-        {'P', 0, "-0.005", "-0.01"},
-    };
-    for (const auto& row : rows) {
-        f.SubPage(row.page == 'R' ? 1 : 2);
-        f.services.messages.clear();
-        const auto builds = f.CountBuilds();
-        f.Enter(row.page, row.index, row.typed);
-        if (row.shown) {
-            QCOMPARE(f.Text(row.page, row.index), QString(row.shown));
-            QVERIFY(QApplication::focusWidget() != f.Field(row.page, row.index));
-            QVERIFY(builds->count() > 0);
-            QVERIFY(f.Schedule()->Lines().last().contains(" Totals : "));
-            QVERIFY(f.services.messages.empty());
-            continue;
-        }
-        const QString message = QStringLiteral(" [frmVexmoor] Enter a valid number. {13}");
-        QCOMPARE(f.services.MessageTexts(), QStringList {message});
-        QCOMPARE(QApplication::focusWidget(), f.Field(row.page, row.index));
-        QCOMPARE(builds->count(), 0);
-        QVERIFY(f.services.LogLines().last().endsWith(
-            QStringLiteral("(txtCal%1_Validate) -> Enter a valid number. {13}")
-                .arg(row.page == 'R' ? "Rpy" : "Prn")));
-        Click(row.page == 'R' ? f.window->cmdClrRpy : f.window->cmdClrPrn);
-        QCOMPARE(f.services.MessageTexts(), QStringList(2, message));
-        QCOMPARE(f.Text(row.page, row.index), QString(row.typed));
-    }
 }
 
 void LoanPagesTest::focusCueFollowsTheFocus()
@@ -230,7 +181,6 @@ void LoanPagesTest::focusCueFollowsTheFocus()
 void LoanPagesTest::subPagesShowOneAtATime()
 {
     LoanWindow f;
-    QVERIFY(f.window->repaymentPageActive && !f.window->principalPageActive);
     f.Enter('R', 0, "1200");
     const QStringList schedule = f.Schedule()->Lines();
     QCOMPARE(schedule.size(), 2);
@@ -241,8 +191,6 @@ void LoanPagesTest::subPagesShowOneAtATime()
             QCOMPARE(platform::ContainerLeftTwips(container), i == tab - 1 ? 175 : -20000);
             QCOMPARE(container->isEnabled(), i == tab - 1);
         }
-        QCOMPARE(f.window->repaymentPageActive, tab == 1);
-        QCOMPARE(f.window->principalPageActive, tab == 2);
         QCOMPARE(f.Schedule()->Lines(), schedule);
     }
 }
