@@ -13,6 +13,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -266,9 +267,13 @@ private Q_SLOTS:
     void scheduleCopyAndCsv()
     {
         WindowFixture f;
+        // 1,200 at 1 % a month over 12 months, flat rate: 112.00 a month.
         ClickTab(f.window->tabOptions, 3);
-        f.window->loanState = {1200, 0.01, 112, 12, 100, 12};
-        f.window->LoanSchedule(true); // no loan type chosen: every row repeats the state
+        Enter(f.window->txtCalRpy[0], "1200");
+        test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_2"), "Flat");
+        Enter(f.window->txtCalRpy[1], "1");
+        test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_0"), "Month");
+        Enter(f.window->txtCalRpy[2], "12");
         ClickTab(f.window->tabOptions2, 3);
         QListView* view = f.window->lstLsd->View();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -277,7 +282,7 @@ private Q_SLOTS:
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
         const QStringList rows = Clipboard().split('\n');
         QCOMPARE(rows.size(), 14);
-        QCOMPARE(rows.front(), QStringLiteral("1\t1,200.00\t112.00\t100.00\t12.00"));
+        QCOMPARE(rows.front(), QStringLiteral("1\t1,344.00\t112.00\t100.00\t12.00"));
         QCOMPARE(rows.at(12), QStringLiteral("\tTotals :\t1,344.00\t1,200.00\t144.00"));
         f.services.savePaths = QStringList {QString()}; // the user cancels
         PickFromMenu(view, "lstLsdMenu", Qt::Key_Menu, 's');
