@@ -20,6 +20,7 @@
 
 using vexmoor::test::Click;
 using vexmoor::test::ClickTab;
+using vexmoor::test::PressTab;
 using vexmoor::test::TypeInto;
 using vexmoor::test::WindowFixture;
 
@@ -45,11 +46,6 @@ QStringList FieldTexts(const WindowFixture& f)
     return texts;
 }
 
-void PressTab()
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-}
-
 // Shows the page (and first the graph sub-page when `makeChart`), then types the four entries,
 // each left with Tab.
 void Enter(WindowFixture& f, const QStringList& texts, bool makeChart = false)
@@ -59,10 +55,8 @@ void Enter(WindowFixture& f, const QStringList& texts, bool makeChart = false)
         ClickTab(f.window->tabOptions1, 3);
         ClickTab(f.window->tabOptions1, 1);
     }
-    for (int i = 0; i < texts.size(); ++i) {
-        TypeInto(Field(f, i), texts[i]);
-        PressTab();
-    }
+    for (int i = 0; i < texts.size(); ++i)
+        test::Enter(Field(f, i), texts[i]);
 }
 
 QList<QPointF> SeriesPoints(const WindowFixture& f, int series)
@@ -95,14 +89,11 @@ private Q_SLOTS:
         QCOMPARE(FieldTexts(f),
                  (QStringList {"100", "10.00", "6.00", "1,000.00", "600.00", "1,600.00", "1,000.00",
                                "-600.00", "0.00", "0.00"}));
+        // The results and analysis lines: regions_test's en_US row.
         Click(f.window->cmdCalBeV);
-        QCOMPARE(FieldTexts(f).mid(8), (QStringList {"4.00", "250"}));
-        QCOMPARE(f.window->lstBev->Count(), 101);
-        QCOMPARE(f.window->lstBev->Line(100), Line("100", "1,600.00", "1,000.00", "-600.00"));
         QCOMPARE(f.window->lstBev->HorizontalExtent(), 300);
         // Totals come from the text as typed; the field is reformatted after.
-        TypeInto(Field(f, 0), "2.5");
-        PressTab();
+        test::Enter(Field(f, 0), "2.5");
         QCOMPARE(Field(f, 0)->text(), QStringLiteral("3"));
         QCOMPARE(Field(f, 6)->text(), QStringLiteral("25.00"));
         QVERIFY(f.services.messages.empty());
@@ -155,8 +146,7 @@ private Q_SLOTS:
         const QStringList units {"40000", "-5"};
         const QStringList errors {"Overflow {6}", "Invalid procedure call or argument {5}"};
         for (int i = 0; i < 2; ++i) {
-            TypeInto(Field(f, 0), units[i]);
-            PressTab();
+            test::Enter(Field(f, 0), units[i]);
             Click(f.window->cmdCalBeV);
             QCOMPARE(f.services.MessageTexts().last(), " [frmVexmoor] " + errors[i]);
             QCOMPARE(f.window->lstBev->Lines(), QStringList(i, kHeader));

@@ -1,10 +1,10 @@
 // Taking numbers away through the real window and the test platform's real clipboard: the
 // calculator display's copy and paste keys and menu, the lists' selections copied as
 // tab-separated rows, Save as CSV… against golden files, and the graph saved as PNG and SVG.
-// The de_DE rows put that region's format into the window before anything is typed.
+// The de_DE rows make the window in that region.
 #include "breakeven/ui/breakeven_chart.h"
 #include "platform/list_box.h"
-#include "platform/regional_format.h"
+#include "support/scoped_region.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 
@@ -13,6 +13,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -26,6 +27,8 @@
 
 using vexmoor::test::Click;
 using vexmoor::test::ClickTab;
+using vexmoor::test::Enter;
+using vexmoor::test::ScopedRegion;
 using vexmoor::test::TypeInto;
 using vexmoor::test::WindowFixture;
 
@@ -38,25 +41,12 @@ QString Clipboard()
     return QGuiApplication::clipboard()->text();
 }
 
-// The window in the region (the environment's en_US unless told). Clearing writes the zeros as
-// "0.00" in every region, which a region with a decimal comma reads as no number: the break-even
-// fields start from that region's own zeros instead.
-void UseRegion(WindowFixture& f, const char* region)
-{
-    const QLocale locale {QLatin1String(region)};
-    f.window->regionalFormat = platform::RegionalFormatFromLocale(locale);
-    for (int i = 1; i < kBreakEvenFieldCount; ++i)
-        f.window->txtBeV[static_cast<std::int16_t>(i)]->setText(locale.toString(0.0, 'f', 2));
-}
-
 // The break-even example: units 3, price 10, variable costs 6, fixed costs 1000, calculated.
 void CalculateBreakEven(WindowFixture& f, const QStringList& entries)
 {
     ClickTab(f.window->tabOptions, 2);
-    for (int i = 0; i < entries.size(); ++i) {
-        TypeInto(f.window->txtBeV[static_cast<std::int16_t>(i)], entries[i]);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
+    for (int i = 0; i < entries.size(); ++i)
+        Enter(f.window->txtBeV[static_cast<std::int16_t>(i)], entries[i]);
     Click(f.window->cmdCalBeV);
 }
 
@@ -108,30 +98,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("region");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("whole") << "en_US"
-                               << "12+3="
-                               << "15";
-        QTest::newRow("below one") << "en_US"
-                                   << "1/8="
-                                   << "0.125";
-        QTest::newRow("negative") << "en_US"
-                                  << "45\x1b"
-                                     "7-9="
-                                  << "-2";
-        QTest::newRow("error keeps the clipboard") << "en_US"
-                                                   << "8/0="
-                                                   << "(before)";
-        QTest::newRow("de_DE comma") << "de_DE"
-                                     << "1/8="
-                                     << "0,125";
+        // clang-format off
+        QTest::newRow("whole")                     << "en_US" << "12+3="      << "15";
+        QTest::newRow("error keeps the clipboard") << "en_US" << "8/0="       << "(before)";
+        QTest::newRow("de_DE comma")               << "de_DE" << "1/8="       << "0,125";
+        // clang-format on
     }
     void calculatorCopy()
     {
         QFETCH(QString, region);
         QFETCH(QString, typed);
         QFETCH(QString, copied);
+        const ScopedRegion scoped(region);
         WindowFixture f;
-        UseRegion(f, qPrintable(region));
         QGuiApplication::clipboard()->setText(QStringLiteral("(before)"));
         QTest::keyClicks(f.window.get(), typed);
         const CalculatorState state = f.window->calculator;
@@ -152,15 +131,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("display"); // after the paste and "="
         QTest::addColumn<int>("beeps");
-        QTest::newRow("number") << "en_US"
-                                << "1,234.5\n"
-                                << "1239.5" << 0;
-        QTest::newRow("not a number") << "en_US"
-                                      << "twelve"
-                                      << "10." << 1;
-        QTest::newRow("de_DE number") << "de_DE"
-                                      << "-1.234,5"
-                                      << "-1229.5" << 0;
+        // clang-format off
+        QTest::newRow("number")       << "en_US" << "1,234.5\n" << "1239.5"  << 0;
+        QTest::newRow("not a number") << "en_US" << "twelve"    << "10."     << 1;
+        QTest::newRow("de_DE number") << "de_DE" << "-1.234,5"  << "-1229.5" << 0;
+        // clang-format on
     }
     void calculatorPaste()
     {
@@ -174,8 +149,8 @@ private Q_SLOTS:
             [](QWidget*) {},
         };
         for (std::size_t i = 0; i < std::size(pastes); ++i) {
+            const ScopedRegion scoped(region);
             WindowFixture f;
-            UseRegion(f, qPrintable(region));
             QGuiApplication::clipboard()->setText(clipboard);
             QTest::keyClicks(f.window.get(), "5+");
             if (i + 1 < std::size(pastes))
@@ -205,25 +180,19 @@ private Q_SLOTS:
     void analysisListCopy_data()
     {
         QTest::addColumn<QString>("region");
-        QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QString>("secondAndThird");
-        QTest::addColumn<QString>("header");
-        QTest::newRow("en_US") << "en_US" << QStringList {"3", "10", "6", "1000"}
-                               << "2\t1,012.00\t20.00\t-992.00\n3\t1,018.00\t30.00\t-988.00\n"
-                               << "Units\tTotal Costs\tTotal Sales\tProfit\n";
-        QTest::newRow("de_DE") << "de_DE" << QStringList {"3", "10", "6", "1000"}
-                               << "2\t1.012,00\t20,00\t-992,00\n3\t1.018,00\t30,00\t-988,00\n"
-                               << "Units\tTotal Costs\tTotal Sales\tProfit\n";
+        QTest::newRow("en_US") << "en_US"
+                               << "2\t1,012.00\t20.00\t-992.00\n3\t1,018.00\t30.00\t-988.00\n";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "2\t1.012,00\t20,00\t-992,00\n3\t1.018,00\t30,00\t-988,00\n";
     }
     void analysisListCopy()
     {
         QFETCH(QString, region);
-        QFETCH(QStringList, entries);
         QFETCH(QString, secondAndThird);
-        QFETCH(QString, header);
+        const ScopedRegion scoped(region);
         WindowFixture f;
-        UseRegion(f, qPrintable(region));
-        CalculateBreakEven(f, entries);
+        CalculateBreakEven(f, {"3", "10", "6", "1000"});
         ClickTab(f.window->tabOptions1, 2);
         QListView* view = f.window->lstBev->View();
         view->scrollToTop();
@@ -242,7 +211,7 @@ private Q_SLOTS:
         QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
         const QString all = Clipboard();
-        QVERIFY(all.startsWith(header + "1\t"));
+        QVERIFY(all.startsWith("Units\tTotal Costs\tTotal Sales\tProfit\n1\t"));
         QVERIFY(all.endsWith(secondAndThird));
         QCOMPARE(all.count('\n'), 4);
         // Copy All by the Menu key, with one line selected.
@@ -268,8 +237,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, region);
         QFETCH(QString, golden);
+        const ScopedRegion scoped(region);
         WindowFixture f;
-        UseRegion(f, qPrintable(region));
         CalculateBreakEven(f, {"3", "10", "6", "1000"});
         ClickTab(f.window->tabOptions1, 2);
         const QString path = f.logFolder.filePath("analysis.csv");
@@ -298,9 +267,13 @@ private Q_SLOTS:
     void scheduleCopyAndCsv()
     {
         WindowFixture f;
+        // 1,200 at 1 % a month over 12 months, flat rate: 112.00 a month.
         ClickTab(f.window->tabOptions, 3);
-        f.window->loanState = {1200, 0.01, 112, 12, 100, 12};
-        f.window->LoanSchedule(true); // no loan type chosen: every row repeats the state
+        Enter(f.window->txtCalRpy[0], "1200");
+        test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_2"), "Flat");
+        Enter(f.window->txtCalRpy[1], "1");
+        test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_0"), "Month");
+        Enter(f.window->txtCalRpy[2], "12");
         ClickTab(f.window->tabOptions2, 3);
         QListView* view = f.window->lstLsd->View();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -309,7 +282,7 @@ private Q_SLOTS:
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
         const QStringList rows = Clipboard().split('\n');
         QCOMPARE(rows.size(), 14);
-        QCOMPARE(rows.front(), QStringLiteral("1\t1,200.00\t112.00\t100.00\t12.00"));
+        QCOMPARE(rows.front(), QStringLiteral("1\t1,344.00\t112.00\t100.00\t12.00"));
         QCOMPARE(rows.at(12), QStringLiteral("\tTotals :\t1,344.00\t1,200.00\t144.00"));
         f.services.savePaths = QStringList {QString()}; // the user cancels
         PickFromMenu(view, "lstLsdMenu", Qt::Key_Menu, 's');

@@ -1,7 +1,8 @@
 // Hostile entries in every entry field of the break-even and loan pages, typed or pasted into the
-// real widgets over a calculated example. A refused entry gives one message, keeps the focus and
-// its text, and leaves every result, list and figure as it was, for Tab and a click alike, so no
-// later calculation can use a figure that the fields do not show.
+// real widgets over a calculated example. An accepted entry is rewritten with the field's decimals
+// and recalculates. A refused entry gives one message, logged under the field's Validate, keeps
+// the focus and its text, stops the page's buttons, and leaves every result, list and figure as it
+// was, for Tab and a click alike, so no later calculation can use a figure the fields do not show.
 #include "platform/list_box.h"
 #include "platform/tab_strip.h"
 #include "support/user_input.h"
@@ -11,12 +12,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 using vexmoor::test::Click;
 using vexmoor::test::ClickTab;
-using vexmoor::test::TypeInto;
+using vexmoor::test::PressTab;
 using vexmoor::test::WindowFixture;
 
 namespace vexmoor {
@@ -26,22 +29,15 @@ namespace {
 const QString kNotANumber = QStringLiteral(" [frmVexmoor] Enter a valid number. {13}");
 const QString kOverflow = QStringLiteral(" [frmVexmoor] Overflow {6}");
 
-void PressTab()
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-}
-
 // Types over the field's text, or pastes a long text as a user would, then leaves with Tab.
 void Enter(QLineEdit* field, const QString& text)
 {
-    if (text.size() > 100) {
-        QApplication::clipboard()->setText(text);
-        Click(field);
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    } else {
-        TypeInto(field, text);
-    }
+    if (text.size() <= 100)
+        return test::Enter(field, text);
+    QApplication::clipboard()->setText(text);
+    Click(field);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     PressTab();
 }
 
@@ -157,7 +153,6 @@ class HostileEntriesTest : public QObject
 private Q_SLOTS:
     void everyFieldRefusesOrRewrites_data();
     void everyFieldRefusesOrRewrites();
-    void refusedFixedCostsLeaveTheCalculationAlone();
     void clickAndTabRefuseAlike();
 };
 
@@ -178,6 +173,11 @@ void HostileEntriesTest::everyFieldRefusesOrRewrites()
     const QString example = edit->text();
     const QString accepted =
         QStringList {"1,000", "", "1,000.00", "", "1,000.0000"}[entry.decimals];
+    QPushButton* clear = entry.page == Page::BreakEven ? f.window->cmdClrBeV
+        : entry.page == Page::Repayment                ? f.window->cmdClrRpy
+                                                       : f.window->cmdClrPrn;
+    const QString procedure = QString(entry.name).section('_', 0, 0) + "_Validate";
+    QSignalSpy builds(f.window->lstLsd->View()->model(), &QAbstractItemModel::modelReset);
 
     for (const Hostile& row : kHostile) {
         if (row.moneyOnly && !entry.money)
@@ -186,16 +186,30 @@ void HostileEntriesTest::everyFieldRefusesOrRewrites()
             const QByteArray where = QByteArray(row.name) + ": " + text.left(20).toUtf8();
             f.services.messages.clear();
             const Shown before = Snapshot(f);
+            Click(edit); // leaving a selector for the field may recalculate
+            builds.clear();
             Enter(edit, text);
             if (row.outcome == Outcome::Accepted) {
                 QVERIFY2(f.services.messages.empty(), where);
                 QVERIFY2(QApplication::focusWidget() != edit, where);
                 QCOMPARE(edit->text(), accepted);
+                // A loan page recalculates, schedule and all.
+                if (entry.page != Page::BreakEven) {
+                    QVERIFY2(builds.count() > 0, where);
+                    QVERIFY2(f.window->lstLsd->Lines().last().contains(" Totals : "), where);
+                }
             } else {
                 const QString message = row.outcome == Outcome::Overflow ? kOverflow : kNotANumber;
                 QVERIFY2(f.services.MessageTexts() == QStringList {message}, where);
+                QVERIFY2(f.services.LogLines().last().endsWith("(" + procedure + ") -> " +
+                                                               message.section("] ", 1)),
+                         where);
+                // The page's button does not act meanwhile; the entry is refused again.
+                Click(clear);
+                QVERIFY2(f.services.MessageTexts() == QStringList(2, message), where);
                 QVERIFY2(QApplication::focusWidget() == edit, where);
                 QVERIFY2(edit->text() == text, where);
+                QVERIFY2(builds.count() == 0, where);
                 Shown after = Snapshot(f);
                 if (!row.figuresKept)
                     after.figures = before.figures;
@@ -208,41 +222,34 @@ void HostileEntriesTest::everyFieldRefusesOrRewrites()
     }
 }
 
-// An overflowing fixed cost once left the stored fixed costs at 0 while the field still showed a
-// text, so that Calculate then gave 0 break-even units.
-void HostileEntriesTest::refusedFixedCostsLeaveTheCalculationAlone()
-{
-    WindowFixture f;
-    EnterExample(f, Page::BreakEven);
-    const Shown before = Snapshot(f);
-    Enter(f.window->txtBeV[3], "1e400");
-    Click(f.window->cmdCalBeV); // refused again; Calculate does not run
-    QCOMPARE(f.services.MessageTexts(), QStringList(2, kOverflow));
-    QCOMPARE(Snapshot(f), before);
-    QCOMPARE(f.window->breakEven.FixedCosts, 1000.0);
-
-    Enter(f.window->txtBeV[3], "1000");
-    Click(f.window->cmdCalBeV);
-    QCOMPARE(Snapshot(f), before);
-    QCOMPARE(f.services.messages.size(), std::size_t(2));
-}
-
-// A total beyond what the program can hold refuses the entry for Tab and for a click on either
-// button the same way: once each, the focus staying and the button not acting.
+// Entries the program cannot hold refuse Tab and a click on either button the same way: once
+// each, the focus staying, the button not acting and no figure changed. An overflowing fixed cost
+// once left the stored fixed costs at 0 while the field still showed a text, so that Calculate
+// then gave 0 break-even units; units of 1e300 read well but give a total beyond what the
+// program can hold.
 void HostileEntriesTest::clickAndTabRefuseAlike()
 {
-    WindowFixture f;
-    EnterExample(f, Page::BreakEven);
-    const Shown before = Snapshot(f);
-    QLineEdit* units = f.window->txtBeV[0];
-    Enter(units, "1e300");
-    for (QPushButton* button : {f.window->cmdCalBeV, f.window->cmdClrBeV})
-        Click(button);
-    PressTab();
-    QCOMPARE(f.services.MessageTexts(), QStringList(4, kOverflow));
-    QCOMPARE(QApplication::focusWidget(), units);
-    QCOMPARE(units->text(), QStringLiteral("1e300"));
-    QCOMPARE(Snapshot(f), before);
+    for (auto [index, text] : {std::pair {3, "1e400"}, {0, "1e300"}}) {
+        WindowFixture f;
+        EnterExample(f, Page::BreakEven);
+        const Shown before = Snapshot(f);
+        QLineEdit* field = f.window->txtBeV[static_cast<std::int16_t>(index)];
+        const QString example = field->text();
+        Enter(field, text);
+        for (QPushButton* button : {f.window->cmdCalBeV, f.window->cmdClrBeV})
+            Click(button);
+        PressTab();
+        QCOMPARE(f.services.MessageTexts(), QStringList(4, kOverflow));
+        QCOMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(field->text(), QString(text));
+        QCOMPARE(Snapshot(f), before);
+        QCOMPARE(f.window->breakEven.FixedCosts, 1000.0);
+
+        Enter(field, example);
+        Click(f.window->cmdCalBeV);
+        QCOMPARE(Snapshot(f), before);
+        QCOMPARE(f.services.messages.size(), std::size_t(4));
+    }
 }
 
 } // namespace vexmoor

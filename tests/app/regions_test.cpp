@@ -5,6 +5,7 @@
 #include "breakeven/ui/breakeven_chart.h"
 #include "platform/list_box.h"
 #include "platform/tab_strip.h"
+#include "support/scoped_region.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 
@@ -14,7 +15,6 @@
 #include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSet>
 #include <QTextDocument>
@@ -22,7 +22,9 @@
 
 using vexmoor::test::Click;
 using vexmoor::test::ClickTab;
-using vexmoor::test::TypeInto;
+using vexmoor::test::Enter;
+using vexmoor::test::PressTab;
+using vexmoor::test::ScopedRegion;
 using vexmoor::test::WindowFixture;
 
 namespace vexmoor {
@@ -75,28 +77,6 @@ const struct Region
 QStringList Split(const char* texts)
 {
     return QString::fromUtf8(texts).split('|');
-}
-
-// Runs the program in a region for its lifetime, as the region's LC_ALL would.
-class ScopedRegion
-{
-public:
-    explicit ScopedRegion(const QString& name) { QLocale::setDefault(QLocale(name)); }
-    ~ScopedRegion() { QLocale::setDefault(QLocale::system()); }
-    ScopedRegion(const ScopedRegion&) = delete;
-    ScopedRegion& operator=(const ScopedRegion&) = delete;
-};
-
-void PressTab()
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-}
-
-// Types over the field's text and leaves it with Tab.
-void Enter(QLineEdit* field, const QString& text)
-{
-    TypeInto(field, text);
-    PressTab();
 }
 
 // Picks an item of the focused selector by typing, then leaves it with Tab.
@@ -152,12 +132,10 @@ class RegionsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void untouchedFieldsPassEveryTab_data() { Regions(); }
-    void untouchedFieldsPassEveryTab();
+    void untouchedFieldsPassEveryTabThenClearAndType_data() { Regions(); }
+    void untouchedFieldsPassEveryTabThenClearAndType();
     void workedExamplesInTheRegionsFormat_data() { Regions(); }
     void workedExamplesInTheRegionsFormat();
-    void clearThenTypeTheRegionsWay_data() { Regions(); }
-    void clearThenTypeTheRegionsWay();
 
 private:
     static void Regions()
@@ -170,8 +148,9 @@ private:
 
 // From a fresh start, Tab through every control of the Break Even page and both loan entry
 // pages without typing: nothing is refused, and the loan pages recalculate to 0.00 in the
-// region's format.
-void RegionsTest::untouchedFieldsPassEveryTab()
+// region's format. After Clear the fields take the region's ways of typing an amount; a text that
+// is not a number, or a number as another region writes it, is still refused and keeps the focus.
+void RegionsTest::untouchedFieldsPassEveryTabThenClearAndType()
 {
     QFETCH(int, row);
     const Region& region = kRegions[row];
@@ -209,6 +188,32 @@ void RegionsTest::untouchedFieldsPassEveryTab()
     QCOMPARE(f.services.MessageTexts(), QStringList());
     // The pocket calculator keeps its point in every region.
     QCOMPARE(f.window->lblDisplay->text(), QStringLiteral("0."));
+
+    const QString shown = QString::fromUtf8(region.shown);
+    ClickTab(f.window->tabOptions, 2);
+    Click(f.window->cmdClrBeV);
+    ClickTab(f.window->tabOptions, 3);
+    ClickTab(f.window->tabOptions2, 1);
+    Click(f.window->cmdClrRpy);
+    for (QLineEdit* field : {BreakEvenField(f, 3), f.window->txtCalRpy[0]}) {
+        ClickTab(f.window->tabOptions, field == f.window->txtCalRpy[0] ? 3 : 2);
+        for (const QString& typed : Split(region.typed)) {
+            Enter(field, typed);
+            QCOMPARE(field->text(), shown);
+            QVERIFY(QApplication::focusWidget() != field);
+        }
+        QCOMPARE(f.services.MessageTexts(), QStringList());
+        for (const QString& typed : {QString::fromUtf8(region.refused), QStringLiteral("abc")}) {
+            Enter(field, typed);
+            QCOMPARE(f.services.MessageTexts(),
+                     QStringList {" [frmVexmoor] Enter a valid number. {13}"});
+            QCOMPARE(QApplication::focusWidget(), field);
+            QCOMPARE(field->text(), typed);
+            f.services.messages.clear();
+        }
+        Enter(field, shown);
+    }
+    QCOMPARE(f.services.MessageTexts(), QStringList());
 }
 
 // The break-even example (100 units at 10, variable costs 6, fixed costs 1,000) and the annuity
@@ -246,41 +251,6 @@ void RegionsTest::workedExamplesInTheRegionsFormat()
     QCOMPARE(Texts({rpy[0], rpy[1], rpy[2], rpy[4]}), Split(region.loan));
     QCOMPARE(f.window->lstLsd->Count(), 14);
     QCOMPARE(f.window->lstLsd->Line(1), ScheduleRow(Split(region.firstRow)));
-    QCOMPARE(f.services.MessageTexts(), QStringList());
-}
-
-// After Clear the fields take the region's ways of typing an amount; a text that is not a number,
-// or a number as another region writes it, is still refused and keeps the focus.
-void RegionsTest::clearThenTypeTheRegionsWay()
-{
-    QFETCH(int, row);
-    const Region& region = kRegions[row];
-    const ScopedRegion scoped(region.name);
-    WindowFixture f;
-    const QString shown = QString::fromUtf8(region.shown);
-
-    ClickTab(f.window->tabOptions, 2);
-    Click(f.window->cmdClrBeV);
-    ClickTab(f.window->tabOptions, 3);
-    Click(f.window->cmdClrRpy);
-    for (QLineEdit* field : {BreakEvenField(f, 3), f.window->txtCalRpy[0]}) {
-        ClickTab(f.window->tabOptions, field == f.window->txtCalRpy[0] ? 3 : 2);
-        for (const QString& typed : Split(region.typed)) {
-            Enter(field, typed);
-            QCOMPARE(field->text(), shown);
-            QVERIFY(QApplication::focusWidget() != field);
-        }
-        QCOMPARE(f.services.MessageTexts(), QStringList());
-        for (const QString& typed : {QString::fromUtf8(region.refused), QStringLiteral("abc")}) {
-            Enter(field, typed);
-            QCOMPARE(f.services.MessageTexts(),
-                     QStringList {" [frmVexmoor] Enter a valid number. {13}"});
-            QCOMPARE(QApplication::focusWidget(), field);
-            QCOMPARE(field->text(), typed);
-            f.services.messages.clear();
-        }
-        Enter(field, shown);
-    }
     QCOMPARE(f.services.MessageTexts(), QStringList());
 }
 
