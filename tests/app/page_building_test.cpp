@@ -75,6 +75,7 @@ class PageBuildingTest : public QObject
 private Q_SLOTS:
     void pagesMadeAfterThePaintMatchPagesMadeAtOnce();
     void aPageVisitedFirstIsMadeAndWorks();
+    void everyLayoutRowHasAMemberAndAMisspeltOneNone();
 };
 
 void PageBuildingTest::pagesMadeAfterThePaintMatchPagesMadeAtOnce()
@@ -128,6 +129,19 @@ void PageBuildingTest::aPageVisitedFirstIsMadeAndWorks()
     QCOMPARE(f.Find<QComboBox>("cboIntRat_2")->count(), 3);
     QVERIFY(f.Find<QLineEdit>("txtCalRpy_0")->isVisible());
     QVERIFY(f.services.messages.empty());
+}
+
+// The check that stops the program at start-up on a layout row with no member to go to.
+void PageBuildingTest::everyLayoutRowHasAMemberAndAMisspeltOneNone()
+{
+    for (const ControlSpec& control : WindowLayout())
+        QVERIFY2(frmVexmoor::HasMemberFor(control), ObjectName(control).c_str());
+    ControlSpec misspelt = *FindControl("txtCalPrn_0");
+    misspelt.name = "txtCalPrm";
+    QVERIFY(!frmVexmoor::HasMemberFor(misspelt));
+    ControlSpec wrongKind = *FindControl("lblCalRpy_0");
+    wrongKind.kind = ControlKind::TextBox;
+    QVERIFY(!frmVexmoor::HasMemberFor(wrongKind));
 }
 
 } // namespace vexmoor

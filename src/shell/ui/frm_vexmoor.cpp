@@ -74,8 +74,8 @@ constexpr std::pair<std::string_view, std::string_view> kAccessibleNames[] = {
 };
 
 // Which member of the window each control of the layout goes to: a control array, or a single
-// pointer. A layout row whose name has no binding of its kind stops the program at start-up, so
-// a misspelt name fails the first window test instead of landing in the wrong member.
+// pointer. A layout row whose name has no binding of its kind stops the program when its page is
+// built (HasMemberFor), so a misspelt name fails the first window test.
 template<typename Widget> struct Binding
 {
     std::string_view name;
@@ -136,6 +136,12 @@ const Bindings<platform::ListBox> kListBoxBindings = {
 };
 // clang-format on
 
+template<typename Widget> bool Names(Bindings<Widget> bindings, std::string_view name)
+{
+    return std::any_of(bindings.begin(), bindings.end(),
+                       [name](const Binding<Widget>& binding) { return binding.name == name; });
+}
+
 template<typename Widget>
 void Bind(frmVexmoor& window, Bindings<Widget> bindings, const ControlSpec& control, Widget* widget)
 {
@@ -148,7 +154,6 @@ void Bind(frmVexmoor& window, Bindings<Widget> bindings, const ControlSpec& cont
             window.*binding.single = widget;
         return;
     }
-    qFatal("The layout's control %s has no member to go to", ObjectName(control).c_str());
 }
 
 // The control a binding gave this name and index, or nullptr when there is none (yet).
@@ -193,6 +198,35 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
 }
 
 frmVexmoor::~frmVexmoor() = default;
+
+bool frmVexmoor::HasMemberFor(const ControlSpec& control)
+{
+    switch (control.kind) {
+    case ControlKind::Frame:
+        return true; // frames only hold other controls; no member needs them
+    case ControlKind::Container:
+    case ControlKind::Chart:
+        return Names(kWidgetBindings, control.name);
+    case ControlKind::Panel:
+        return Names(kPanelBindings, control.name);
+    case ControlKind::TabStrip:
+        return Names(kTabStripBindings, control.name);
+    case ControlKind::Label:
+    case ControlKind::LinkLabel:
+    case ControlKind::Display:
+    case ControlKind::Image:
+        return Names(kLabelBindings, control.name);
+    case ControlKind::TextBox:
+        return Names(kTextBoxBindings, control.name);
+    case ControlKind::Button:
+        return Names(kButtonBindings, control.name);
+    case ControlKind::Selector:
+        return Names(kSelectorBindings, control.name);
+    case ControlKind::ListBox:
+        return Names(kListBoxBindings, control.name);
+    }
+    return false;
+}
 
 bool frmVexmoor::PageBuilt(MainPage page) const
 {
@@ -261,6 +295,10 @@ void frmVexmoor::BuildControls(int page)
         if (pages[row] != page)
             continue;
         const ControlSpec& control = layout[row];
+        // A misspelt name in the layout stops the program here, instead of the control landing
+        // in no member or in the wrong one.
+        if (!HasMemberFor(control))
+            qFatal("The layout's control %s has no member to go to", ObjectName(control).c_str());
         const QString name = ToQString(ObjectName(control));
         QWidget* parent =
             control.parent.empty() ? this : controlsByName.value(ToQString(control.parent));

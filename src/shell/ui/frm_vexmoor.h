@@ -80,6 +80,10 @@ public:
     explicit frmVexmoor(QWidget* parent = nullptr, PageBuilding building = PageBuilding::AllAtOnce);
     ~frmVexmoor() override;
 
+    // Whether a layout row of this name and kind has a member of the window to go to. Building
+    // a row that has none stops the program with a message naming the control.
+    static bool HasMemberFor(const ControlSpec& control);
+
     // ---- shell (shell/ui/frm_vexmoor.cpp) -----------------------------------------------------
     void Form_Load();
     void Form_Colors();
