@@ -234,6 +234,17 @@ inline bool ConsumePrefix(std::string_view& text, std::string_view prefix)
     return true;
 }
 
+// Takes a leading sign off `text`: "-", the region's minus sign or U+2212 make it negative, and a
+// "+" is passed over. Returns whether it was negative.
+bool ConsumeSign(std::string_view& text, const RegionalFormat& format)
+{
+    if (ConsumePrefix(text, "-") || ConsumePrefix(text, format.minusSign) ||
+        ConsumePrefix(text, "\u2212"))
+        return true;
+    ConsumePrefix(text, "+");
+    return false;
+}
+
 // Blanks users leave around a number, the no-break spaces pasted from other programs included.
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -397,12 +408,7 @@ double RoundHalfAway(double value, int decimals)
 double ParseNumber(std::string_view text, const RegionalFormat& format)
 {
     std::string_view rest = TrimBlanks(text);
-    bool negative = false;
-    if (ConsumePrefix(rest, "-") || ConsumePrefix(rest, format.minusSign) ||
-        ConsumePrefix(rest, "\u2212"))
-        negative = true;
-    else
-        ConsumePrefix(rest, "+");
+    const bool negative = ConsumeSign(rest, format);
 
     // The number in plain form for std::from_chars (whole digits, '.', fraction digits,
     // exponent) and, while it fits, its digits as a whole number for the exact fast path.
@@ -471,12 +477,7 @@ double ParseNumber(std::string_view text, const RegionalFormat& format)
     long exponent = 0;
     if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
         rest.remove_prefix(1);
-        bool negativeExponent = false;
-        if (ConsumePrefix(rest, "-") || ConsumePrefix(rest, format.minusSign) ||
-            ConsumePrefix(rest, "\u2212"))
-            negativeExponent = true;
-        else
-            ConsumePrefix(rest, "+");
+        const bool negativeExponent = ConsumeSign(rest, format);
         if (rest.empty() || !IsDigit(rest.front()))
             NotANumber();
         while (!rest.empty() && IsDigit(rest.front())) {

@@ -3,6 +3,16 @@
 
 namespace vexmoor {
 
+namespace {
+
+// A report ends in its error number in braces: " {13}".
+void AppendNumber(std::string& text, std::int32_t number)
+{
+    text.append(" {").append(std::to_string(number)).append("}");
+}
+
+} // namespace
+
 ErrorContext& CurrentErrorContext()
 {
     static ErrorContext context;
@@ -24,10 +34,8 @@ std::string FormatLogRecord(std::string_view dateTime, std::string_view appShort
         .append("] -> Position (")
         .append(proc)
         .append(") -> ")
-        .append(reportText)
-        .append(" {")
-        .append(std::to_string(number))
-        .append("}");
+        .append(reportText);
+    AppendNumber(record, number);
     return record;
 }
 
@@ -35,13 +43,8 @@ std::string FormatErrorMessage(std::string_view module, std::string_view reportT
                                std::int32_t number)
 {
     std::string text;
-    text.append(" [")
-        .append(module)
-        .append("] ")
-        .append(reportText)
-        .append(" {")
-        .append(std::to_string(number))
-        .append("}");
+    text.append(" [").append(module).append("] ").append(reportText);
+    AppendNumber(text, number);
     return text;
 }
 
