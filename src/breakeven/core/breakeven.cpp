@@ -53,7 +53,7 @@ double Profit(int i, const BreakEvenFigures& figures)
 // A money total the page shows; from kAmountLimit on it could not be shown to the cent.
 double CheckedAmount(double value)
 {
-    if (!(std::fabs(RoundHalfAway(CheckedResult(value), 2)) < kAmountLimit))
+    if (!IsHoldableAmount(CheckedResult(value), 2))
         throw Failure(ErrorNumber::Overflow);
     return value;
 }
@@ -76,7 +76,7 @@ void CheckEntryRange(int index, std::string_view text, const RegionalFormat& for
             throw;
         return;
     }
-    if (IsMoneyField(index) && !(std::fabs(RoundHalfAway(value, 2)) < kAmountLimit))
+    if (IsMoneyField(index) && !IsHoldableAmount(value, 2))
         throw Failure(ErrorNumber::TypeMismatch);
 }
 

@@ -519,4 +519,9 @@ double ParseNumber(std::string_view text, const RegionalFormat& format)
     return negative ? -value : value;
 }
 
+bool IsHoldableAmount(double value, int decimals)
+{
+    return std::fabs(RoundHalfAway(value, decimals)) < kAmountLimit;
+}
+
 } // namespace vexmoor

@@ -25,6 +25,9 @@ struct RegionalFormat
 // at most 15 significant digits, all of which a double holds, so every cent typed is the cent
 // shown and used; at 10^14 already, 99,999,999,999,999.99 would read back as ...99.98.
 inline constexpr double kAmountLimit = 1e13;
+// Whether the amount, rounded to `decimals` as it is shown, lies below kAmountLimit; never for an
+// infinite or not-a-number value.
+bool IsHoldableAmount(double value, int decimals);
 
 // Whether numbers written in `format` read back as one value only: it has a decimal separator,
 // and its group separator differs from it (were both ".", 1.234 could be 1234 or 1.234). A

@@ -5,7 +5,6 @@
 #include "loan/core/loan_terms.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace vexmoor {
 
@@ -74,7 +73,7 @@ std::string ReformatLoanField(LoanEntryPage page, std::int16_t fieldIndex, std::
     const double value = ParseLoanNumber(text, format);
     const bool amount =
         fieldIndex == IndexesOf(page).amountField || fieldIndex == kResultFieldIndex;
-    if (amount && !(std::fabs(RoundHalfAway(value, decimals)) < kAmountLimit))
+    if (amount && !IsHoldableAmount(value, decimals))
         throw Failure(ErrorNumber::TypeMismatch);
     return FormatFixed(value, decimals, format);
 }
