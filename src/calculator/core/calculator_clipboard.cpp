@@ -1,6 +1,7 @@
 // Display text to clipboard number, and clipboard text to pad keys.
 #include "calculator/core/calculator_clipboard.h"
 
+#include "calculator/core/calculator_keys.h"
 #include "calculator/core/calculator_numbers.h"
 #include "errors/core/failure.h"
 
@@ -11,11 +12,9 @@ namespace vexmoor {
 
 namespace {
 
+// CE and +/- have no character of their own on the keyboard.
 constexpr std::int16_t kClearEntryKey = 1;
-constexpr std::int16_t kPointKey = 25;
 constexpr std::int16_t kSignKey = 26;
-// The pad index of each digit key, "0" to "9".
-constexpr std::int16_t kDigitKeys[10] = {27, 13, 14, 15, 8, 9, 10, 3, 4, 5};
 
 bool IsDigit(char c)
 {
@@ -136,10 +135,9 @@ std::optional<std::vector<std::int16_t>> CalculatorPasteKeys(std::string_view te
     const std::string typed = WithoutExponent(ResultText(*value));
     std::vector<std::int16_t> keys {kClearEntryKey};
     for (const char c : typed) {
-        if (IsDigit(c))
-            keys.push_back(kDigitKeys[c - '0']);
-        else if (c == '.')
-            keys.push_back(kPointKey);
+        // The digits and the point, pressed as typing them would.
+        if (IsDigit(c) || c == '.')
+            keys.push_back(static_cast<std::int16_t>(CalculatorKeyForCharacter(c)));
     }
     if (typed.starts_with('-'))
         keys.push_back(kSignKey);
