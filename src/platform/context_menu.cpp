@@ -73,4 +73,23 @@ bool ContextMenu::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+namespace {
+
+bool IsInsertWith(const QKeyEvent& key, Qt::KeyboardModifier modifier)
+{
+    return key.key() == Qt::Key_Insert && (key.modifiers() & ~Qt::KeypadModifier) == modifier;
+}
+
+} // namespace
+
+bool IsCopyKey(const QKeyEvent& key)
+{
+    return key.matches(QKeySequence::Copy) || IsInsertWith(key, Qt::ControlModifier);
+}
+
+bool IsPasteKey(const QKeyEvent& key)
+{
+    return key.matches(QKeySequence::Paste) || IsInsertWith(key, Qt::ShiftModifier);
+}
+
 } // namespace vexmoor::platform

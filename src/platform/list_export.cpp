@@ -39,13 +39,6 @@ std::size_t Columns(const ListBox& list)
     return list.Count() > 0 ? ListColumnCount(list.Line(0).toStdString()) : 0;
 }
 
-bool IsCopyKey(const QKeyEvent& key)
-{
-    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
-    return key.matches(QKeySequence::Copy) ||
-        (key.key() == Qt::Key_Insert && modifiers == Qt::ControlModifier);
-}
-
 } // namespace
 
 ListExport::ListExport(ListBox* list, const QString& controlName, QString csvFileName,

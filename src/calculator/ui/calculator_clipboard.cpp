@@ -25,11 +25,9 @@ enum class ClipboardKey { None, Copy, Paste };
 
 ClipboardKey ClipboardKeyOf(const QKeyEvent& key)
 {
-    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
-    const bool insert = key.key() == Qt::Key_Insert;
-    if (key.matches(QKeySequence::Copy) || (insert && modifiers == Qt::ControlModifier))
+    if (platform::IsCopyKey(key))
         return ClipboardKey::Copy;
-    if (key.matches(QKeySequence::Paste) || (insert && modifiers == Qt::ShiftModifier))
+    if (platform::IsPasteKey(key))
         return ClipboardKey::Paste;
     return ClipboardKey::None;
 }
