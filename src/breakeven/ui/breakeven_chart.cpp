@@ -170,10 +170,8 @@ void BreakEvenChart::EnsureCreated()
 
 bool BreakEvenChart::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_host && event->type() == QEvent::PaletteChange) {
+    if (watched == m_host && event->type() == QEvent::PaletteChange)
         ApplyPalette();
-        ShowGrid();
-    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -195,6 +193,14 @@ void BreakEvenChart::ApplyPalette()
     // The lines keep their hues, made as readable on the base as a text would be.
     for (std::size_t s = 0; s < m_seriesColors.size(); ++s)
         m_seriesColors[s] = ToQColor(ReadableOn(ToRgb(kSeriesColors[s]), ToRgb(base)));
+    ApplyPens();
+}
+
+void BreakEvenChart::ApplyPens()
+{
+    const bool few = static_cast<int>(m_grid.rows.size()) <= kMostPointsWithDots;
+    for (std::size_t s = 0; s < m_series.size(); ++s)
+        m_series[s]->setPen(SeriesPen(m_seriesColors[s], few));
 }
 
 void BreakEvenChart::ShowGrid()
@@ -238,11 +244,10 @@ void BreakEvenChart::ShowGrid()
         axisHigh = high;
     SetAxis(m_amountAxis, axisLow, axisHigh, step);
 
+    ApplyPens();
     for (int s = 0; s < kSeriesCount; ++s) {
         QLineSeries* series = m_series[static_cast<std::size_t>(s)];
-        const bool few = rows <= kMostPointsWithDots;
-        series->setPen(SeriesPen(m_seriesColors[static_cast<std::size_t>(s)], few));
-        series->setPointsVisible(few);
+        series->setPointsVisible(rows <= kMostPointsWithDots);
         series->setVisible(s < seriesShown);
         if (!points[static_cast<std::size_t>(s)].isEmpty())
             series->replace(points[static_cast<std::size_t>(s)]);

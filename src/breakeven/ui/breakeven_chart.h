@@ -56,6 +56,8 @@ public:
 private:
     // The chart in the theme's colours: base, text and grid, the lines readable on the base.
     void ApplyPalette();
+    // The lines' pens, in those colours, with dots while there are few points.
+    void ApplyPens();
     void ShowGrid();
     void OnClicked(int series, const QPointF& value);
 
