@@ -18,9 +18,7 @@ void frmVexmoor::ConnectBreakEvenExport()
 {
     new platform::ListExport(lstBev, QStringLiteral("lstBev"),
                              QStringLiteral("break-even-analysis.csv"), regionalFormat,
-                             [](const char* procName, const std::function<void()>& body) {
-                                 Guarded(procName, GuardVariant::Plain, body);
-                             });
+                             GuardedPlain);
     graphMenu = new platform::ContextMenu(
         chtBeVAny, QStringLiteral("chtBeVAnyMenu"),
         [this](QMenu& menu) {

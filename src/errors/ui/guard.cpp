@@ -73,4 +73,9 @@ GuardOutcome Guarded(const char* procName, GuardVariant variant, const std::func
     }
 }
 
+void GuardedPlain(const char* procName, const std::function<void()>& body)
+{
+    Guarded(procName, GuardVariant::Plain, body);
+}
+
 } // namespace vexmoor

@@ -31,4 +31,7 @@ struct GuardOutcome
 // and calls LogError. Never lets an exception out.
 GuardOutcome Guarded(const char* procName, GuardVariant variant, const std::function<void()>& body);
 
+// Guarded with the plain variant, for code that takes a guard to run its handlers under.
+void GuardedPlain(const char* procName, const std::function<void()>& body);
+
 } // namespace vexmoor

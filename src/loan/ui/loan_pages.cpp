@@ -130,10 +130,7 @@ LoanPageView ViewOf(const frmVexmoor& w, LoanEntryPage page)
 void frmVexmoor::ConnectLoan()
 {
     new platform::ListExport(lstLsd, QStringLiteral("lstLsd"), QStringLiteral("loan-schedule.csv"),
-                             regionalFormat,
-                             [](const char* procName, const std::function<void()>& body) {
-                                 Guarded(procName, GuardVariant::Plain, body);
-                             });
+                             regionalFormat, GuardedPlain);
     for (const auto& [index, selector] : cboIntRat) {
         // Rate periods on 0 and 1, loan types on 2 and 3.
         if (IntRatRefills(index)) {
