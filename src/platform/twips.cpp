@@ -14,15 +14,25 @@ double TwipsPerPixel()
     return dpi > 0 ? kTwipsPerInch / dpi : 15.0;
 }
 
+namespace {
+
+int ToPixels(int twips, double twipsPerPixel)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+} // namespace
+
 int TwipsToPixels(int twips)
 {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel()));
+    return ToPixels(twips, TwipsPerPixel());
 }
 
 QRect TwipsRect(int left, int top, int width, int height)
 {
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
+    const double perPixel = TwipsPerPixel(); // asked of the screen once for all four
+    return QRect(ToPixels(left, perPixel), ToPixels(top, perPixel), ToPixels(width, perPixel),
+                 ToPixels(height, perPixel));
 }
 
 } // namespace vexmoor::platform
