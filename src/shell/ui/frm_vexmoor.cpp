@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -64,6 +65,19 @@ Qt::Alignment ToQt(Alignment alignment)
         break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// The controls filled with a colour of their own: the display, the result fields (their fill and
+// text follow the theme) and the disclaimer.
+std::optional<Painted> OpaquePaintOf(const ControlSpec& control)
+{
+    if (control.kind == ControlKind::Display)
+        return Painted::Display;
+    if (control.IsResultField())
+        return control.HasWhiteBackground() ? Painted::WhiteResultField : Painted::ResultField;
+    if (control.name == "lblVxmDsc")
+        return Painted::Disclaimer;
+    return std::nullopt;
 }
 
 // Screen-reader names of the controls that no caption names.
@@ -256,16 +270,11 @@ bool frmVexmoor::event(QEvent* event)
 void frmVexmoor::PaintTheme()
 {
     // The fills and texts in the desktop's own colours follow a change of theme.
-    for (auto it = controlsByName.cbegin(); it != controlsByName.cend(); ++it) {
-        const ControlSpec* control = FindControl(platform::ToStd(it.key()));
-        if (control == nullptr)
-            continue;
-        if (control->IsResultField())
-            PaintOpaque(it.value(),
-                        control->HasWhiteBackground() ? Painted::WhiteResultField
-                                                      : Painted::ResultField);
-        else if (it.value() == lblVxmDsc)
-            PaintOpaque(it.value(), Painted::Disclaimer);
+    for (const ControlSpec& control : WindowLayout()) {
+        const auto painted = OpaquePaintOf(control);
+        QWidget* widget = painted ? controlsByName.value(ToQString(ObjectName(control))) : nullptr;
+        if (widget != nullptr) // null on a page not made yet
+            PaintOpaque(widget, *painted);
     }
     if (platform::ShapePanel* panel = shpVexmr[2])
         panel->SetFillColor(Resolve(ColorsOf(Painted::DesignPanel).fill));
@@ -342,10 +351,8 @@ void frmVexmoor::BuildControls(int page)
         case ControlKind::Label: {
             auto* label = new QLabel(caption, parent);
             label->setAlignment(ToQt(control.alignment));
-            if (control.name == "lblVxmDsc") {
+            if (control.name == "lblVxmDsc")
                 label->setWordWrap(true);
-                PaintOpaque(label, Painted::Disclaimer);
-            }
             Bind(*this, kLabelBindings, control, label);
             if (!control.buddy.empty())
                 buddies.emplace_back(label, ToQString(control.buddy));
@@ -365,7 +372,6 @@ void frmVexmoor::BuildControls(int page)
             display->setAlignment(ToQt(control.alignment));
             display->setFrameShape(QFrame::Box);
             display->setLineWidth(1);
-            PaintOpaque(display, Painted::Display);
             display->setAccessibleDescription(QStringLiteral("Display"));
             Bind(*this, kLabelBindings, control, display);
             widget = display;
@@ -379,9 +385,6 @@ void frmVexmoor::BuildControls(int page)
                 // still selects the text for copying.
                 edit->setReadOnly(true);
                 edit->setFocusPolicy(Qt::ClickFocus);
-                PaintOpaque(edit,
-                            control.HasWhiteBackground() ? Painted::WhiteResultField
-                                                         : Painted::ResultField);
             }
             Bind(*this, kTextBoxBindings, control, edit);
             widget = edit;
@@ -437,6 +440,8 @@ void frmVexmoor::BuildControls(int page)
 
         widget->setObjectName(name);
         widget->setGeometry(rect);
+        if (const auto painted = OpaquePaintOf(control))
+            PaintOpaque(widget, *painted);
         if (control.font != kDefaultFont)
             widget->setFont(ResolveFont(control.font));
         if (control.HasBoldText())
