@@ -6,6 +6,7 @@
 //                the text typed into it, one line;
 //   calculation: nothing more (the calculation and the analysis of the units field);
 //   data point:  a line whose first eight bytes are the value.
+#include "common/core/table_text.h"
 #include "fuzz_support.h"
 
 #include "breakeven/core/breakeven.h"
@@ -105,8 +106,8 @@ void CheckAnalysisLines(const BreakEvenAnalysis& analysis, const RegionalFormat&
 {
     for (std::size_t i = 1; i < analysis.lines.size(); ++i) {
         const std::string_view line = analysis.lines[i];
-        std::array<std::string_view, 4> fields;
-        Require(SplitFields(line, fields) && fields[0] == std::to_string(i) && line.size() > 8 &&
+        const std::vector<std::string> fields = SplitListLine(line);
+        Require(fields.size() == 4 && fields[0] == std::to_string(i) && line.size() > 8 &&
                     line[7] != ' ' && line[8] == ' ',
                 "an analysis line starts with its unit count in eight columns", line);
         Require(i <= analysis.grid.rows.size(), "every analysis line has its graph row", line);

@@ -115,28 +115,4 @@ inline double ReadBack(std::string_view text, const RegionalFormat& format, cons
     return value;
 }
 
-// The figures of a list line, which stand apart by runs of two or more blanks (a number text
-// holds at most one blank in a row, as a group separator).
-template<std::size_t Count>
-bool SplitFields(std::string_view line, std::array<std::string_view, Count>& fields)
-{
-    std::size_t found = 0;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        if (line[i] == ' ') {
-            ++i;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < line.size() &&
-               !(line[end] == ' ' && end + 1 < line.size() && line[end + 1] == ' '))
-            ++end;
-        if (found == Count)
-            return false;
-        fields[found++] = line.substr(i, end - i);
-        i = end;
-    }
-    return found == Count;
-}
-
 } // namespace vexmoor::fuzz

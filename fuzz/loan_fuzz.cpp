@@ -7,6 +7,7 @@
 //   schedule:    built by the Repayment page or not, Principal page selected or not, the two
 //                pages' loan types;
 //   rewriting:   the decimals (0, 2 or 4), then the entry text.
+#include "common/core/table_text.h"
 #include "fuzz_support.h"
 
 #include "loan/core/loan_calculation.h"
@@ -102,16 +103,16 @@ void BuildSchedule(FuzzInput& input, LoanState& state, const RegionalFormat& for
     std::array<double, 3> sums {};
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (failure == 0 && i + 1 == lines.size()) {
-            std::array<std::string_view, 4> totals;
-            Require(SplitFields(lines[i], totals) && totals[0] == "Totals :",
+            const std::vector<std::string> totals = SplitListLine(lines[i]);
+            Require(totals.size() == 4 && totals[0] == "Totals :",
                     "the last line holds three totals", lines[i]);
             for (std::size_t c = 0; c < 3; ++c)
                 Require(totals[c + 1] == FormatFixed(sums[c], 2, format),
                         "a total is the sum of its column's figures as shown", lines[i]);
             break;
         }
-        std::array<std::string_view, 5> fields;
-        Require(SplitFields(lines[i], fields), "a row has its number and four figures", lines[i]);
+        const std::vector<std::string> fields = SplitListLine(lines[i]);
+        Require(fields.size() == 5, "a row has its number and four figures", lines[i]);
         Require(fields[0] == std::to_string(i), "rows are numbered from 1", lines[i]);
         ReadBack(fields[1], format, "a balance reads");
         for (std::size_t c = 0; c < 3; ++c)
