@@ -2,8 +2,8 @@
 // feeding the list and the chart), then the "Break Even" sub-page shown and painted, then the
 // "Graph" sub-page shown and painted. Prints the medians in milliseconds.
 #include "breakeven/ui/breakeven_chart.h"
-#include "platform/services.h"
-#include "platform/tab_strip.h"
+#include "platform/services/services.h"
+#include "platform/widgets/tab_strip.h"
 #include "shell/ui/frm_vexmoor.h"
 
 #include <QApplication>

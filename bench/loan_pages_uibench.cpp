@@ -2,9 +2,9 @@
 // loan of 9,999 monthly instalments until the schedule list holds every line, then showing the
 // "&Loan Schedule" sub-page until it has painted. Budgets: 15 ms and 10 ms (medians). Run with
 // QT_QPA_PLATFORM=offscreen.
-#include "platform/list_box.h"
-#include "platform/selector.h"
-#include "platform/tab_strip.h"
+#include "platform/widgets/list_box.h"
+#include "platform/widgets/selector.h"
+#include "platform/widgets/tab_strip.h"
 #include "shell/ui/frm_vexmoor.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // message that keeps the focus, Calculate and Clear, the sub-pages, the analysis list and the
 // graph's series, and a click on a data point.
 #include "breakeven/ui/breakeven_chart.h"
-#include "platform/list_box.h"
-#include "platform/tab_strip.h"
+#include "platform/widgets/list_box.h"
+#include "platform/widgets/tab_strip.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 

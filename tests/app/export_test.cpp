@@ -3,7 +3,7 @@
 // tab-separated rows, Save as CSV… against golden files, and the graph saved as PNG and SVG.
 // The de_DE rows make the window in that region.
 #include "breakeven/ui/breakeven_chart.h"
-#include "platform/list_box.h"
+#include "platform/widgets/list_box.h"
 #include "support/scoped_region.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"

@@ -3,8 +3,8 @@
 // and recalculates. A refused entry gives one message, logged under the field's Validate, keeps
 // the focus and its text, stops the page's buttons, and leaves every result, list and figure as it
 // was, for Tab and a click alike, so no later calculation can use a figure the fields do not show.
-#include "platform/list_box.h"
-#include "platform/tab_strip.h"
+#include "platform/widgets/list_box.h"
+#include "platform/widgets/tab_strip.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 

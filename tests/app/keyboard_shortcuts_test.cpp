@@ -1,7 +1,7 @@
 // The window's keyboard: calculator keys by key code and by character, each physical key acting
 // once, the focus moving to the pressed key, Ctrl+Tab through every page and sub-page, and keys
 // on the other pages reaching the focused control untouched.
-#include "platform/tab_strip.h"
+#include "platform/widgets/tab_strip.h"
 #include "support/window_fixture.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The loan pages through their real widgets: typing and Tab, the focus cue, choosing by keyboard
 // and mouse (and how often that recalculates), the worked loans, silent stops, reported failures,
 // Clear, the sub-pages and a schedule of 10,000 instalments.
-#include "platform/container.h"
-#include "platform/list_box.h"
+#include "platform/widgets/container.h"
+#include "platform/widgets/list_box.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 

@@ -1,8 +1,8 @@
 // Pages made late (on their first visit, or once the window has been painted) must end up as if
 // made at once, and a page made on its first visit must work at once.
-#include "platform/list_box.h"
-#include "platform/shape_panel.h"
-#include "platform/tab_strip.h"
+#include "platform/widgets/list_box.h"
+#include "platform/widgets/shape_panel.h"
+#include "platform/widgets/tab_strip.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 

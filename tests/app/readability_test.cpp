@@ -2,9 +2,9 @@
 // every visible text against what is painted behind it in a light and a dark palette; every
 // control inside its container and every caption in full at the screen's logical DPI (ctest runs
 // this at 96, 120 and 144 DPI); and the roles, names and descriptions screen readers are given.
-#include "platform/list_box.h"
-#include "platform/tab_strip.h"
-#include "platform/twips.h"
+#include "platform/widgets/list_box.h"
+#include "platform/widgets/tab_strip.h"
+#include "platform/widgets/twips.h"
 #include "shell/core/design_colors.h"
 #include "shell/ui/pictures.h"
 #include "support/user_input.h"

@@ -2,7 +2,7 @@
 // tests use, agrees with Qt's own number texts, and follows the environment's locale variables.
 #include "common/core/number_text.h"
 #include "core/support/formats.h"
-#include "platform/regional_format.h"
+#include "platform/services/regional_format.h"
 
 #include <QLocale>
 #include <QProcess>

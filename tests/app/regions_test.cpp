@@ -3,8 +3,8 @@
 // region's own format, the region's ways of typing a group separator are taken and another
 // region's habits refused.
 #include "breakeven/ui/breakeven_chart.h"
-#include "platform/list_box.h"
-#include "platform/tab_strip.h"
+#include "platform/widgets/list_box.h"
+#include "platform/widgets/tab_strip.h"
 #include "support/scoped_region.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"

@@ -1,10 +1,10 @@
 // The main window through its real widgets: the design's figures for a sample of controls of
 // every page, looks and screen-reader names, the page switch, what Tab and access keys reach,
 // the links, and closing.
-#include "platform/container.h"
-#include "platform/shape_panel.h"
-#include "platform/tab_strip.h"
-#include "platform/twips.h"
+#include "platform/widgets/container.h"
+#include "platform/widgets/shape_panel.h"
+#include "platform/widgets/tab_strip.h"
+#include "platform/widgets/twips.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>

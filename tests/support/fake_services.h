@@ -5,7 +5,7 @@
 // written during a test never lands anywhere else.
 #pragma once
 
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // typing over a field's text, leaving it with Tab, and choosing from a list by keyboard or mouse.
 #pragma once
 
-#include "platform/tab_strip.h"
+#include "platform/widgets/tab_strip.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

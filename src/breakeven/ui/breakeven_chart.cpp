@@ -6,8 +6,9 @@
 // The unit counts are a value axis with a few ticks, not a label per point.
 #include "breakeven/ui/breakeven_chart.h"
 
-#include "platform/regional_format.h"
-#include "shell/ui/design_paint.h"
+#include "common/core/contrast.h"
+#include "platform/services/regional_format.h"
+#include "platform/widgets/colors.h"
 
 #include <QChart>
 #include <QChartView>
@@ -192,7 +193,8 @@ void BreakEvenChart::ApplyPalette()
     }
     // The lines keep their hues, made as readable on the base as a text would be.
     for (std::size_t s = 0; s < m_seriesColors.size(); ++s)
-        m_seriesColors[s] = ToQColor(ReadableOn(ToRgb(kSeriesColors[s]), ToRgb(base)));
+        m_seriesColors[s] = platform::ToQColor(
+            ReadableOn(platform::ToRgb(kSeriesColors[s]), platform::ToRgb(base)));
     ApplyPens();
 }
 

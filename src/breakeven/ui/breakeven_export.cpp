@@ -4,10 +4,10 @@
 
 #include "breakeven/ui/breakeven_chart.h"
 #include "errors/ui/guard.h"
-#include "platform/context_menu.h"
-#include "platform/image_export.h"
-#include "platform/list_export.h"
-#include "platform/services.h"
+#include "platform/widgets/context_menu.h"
+#include "platform/export/image_export.h"
+#include "platform/export/list_export.h"
+#include "platform/services/services.h"
 
 #include <QAction>
 #include <QMenu>

@@ -6,8 +6,8 @@
 
 #include "calculator/core/calculator_clipboard.h"
 #include "errors/ui/guard.h"
-#include "platform/context_menu.h"
-#include "platform/services.h"
+#include "platform/widgets/context_menu.h"
+#include "platform/services/services.h"
 #include "platform/text.h"
 
 #include <QAction>

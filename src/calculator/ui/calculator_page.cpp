@@ -6,7 +6,7 @@
 #include "calculator/core/calculator_keys.h"
 #include "errors/core/failure.h"
 #include "errors/ui/guard.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 #include "platform/text.h"
 
 #include <QLabel>

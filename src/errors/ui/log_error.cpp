@@ -4,7 +4,7 @@
 #include "errors/ui/log_error.h"
 
 #include "errors/core/error_context.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 #include "platform/text.h"
 
 #include <QDir>

@@ -8,8 +8,8 @@
 #include "loan/core/loan_calculation.h"
 #include "loan/core/loan_schedule.h"
 #include "loan/ui/loan_page_view.h"
-#include "platform/list_box.h"
-#include "platform/selector.h"
+#include "platform/widgets/list_box.h"
+#include "platform/widgets/selector.h"
 #include "platform/text.h"
 #include "shell/ui/frm_vexmoor.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "loan/core/loan_entry.h"
-#include "platform/control_array.h"
+#include "platform/widgets/control_array.h"
 
 class QLabel;
 class QLineEdit;

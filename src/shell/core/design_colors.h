@@ -5,17 +5,13 @@
 // Disclaimer page's panel keeps its design colours.
 #pragma once
 
+#include "common/core/contrast.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
 
 namespace vexmoor {
-
-struct Rgb
-{
-    int red, green, blue;
-    constexpr bool operator==(const Rgb&) const = default;
-};
 
 // The desktop's colours the design names; they follow the user's theme.
 enum class ThemeColor { None, ButtonFace, ButtonText, Highlight };
@@ -76,16 +72,5 @@ inline constexpr auto kDesignColors = std::to_array<DesignColors>({
 
 // The row for everything but the panels coloured at load.
 const DesignColors& ColorsOf(Painted what);
-
-// The contrast ratio of two colours as the Web Content Accessibility Guidelines define it: from
-// 1 (the same) to 21 (black on white).
-double ContrastRatio(const Rgb& a, const Rgb& b);
-
-// The contrast every text must reach against its background.
-inline constexpr double kMinimumTextContrast = 4.5;
-
-// `text` itself when it reaches the minimum contrast on `background`; otherwise `text` moved
-// towards black or white, whichever reads better there, just far enough to reach it.
-Rgb ReadableOn(const Rgb& text, const Rgb& background);
 
 } // namespace vexmoor

@@ -1,21 +1,16 @@
 // Painting the design's colours on widgets.
 #include "shell/ui/design_paint.h"
 
+#include "platform/widgets/colors.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace vexmoor {
 
-QColor ToQColor(const Rgb& rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-Rgb ToRgb(const QColor& color)
-{
-    return {color.red(), color.green(), color.blue()};
-}
+using platform::ToQColor;
+using platform::ToRgb;
 
 QColor Resolve(const DesignColor& color)
 {

@@ -12,8 +12,6 @@ class QWidget;
 
 namespace vexmoor {
 
-QColor ToQColor(const Rgb& rgb);
-Rgb ToRgb(const QColor& color);
 // A design colour in the theme in use.
 QColor Resolve(const DesignColor& color);
 

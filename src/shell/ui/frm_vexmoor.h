@@ -37,7 +37,7 @@
 #include "common/core/number_text.h"
 #include "loan/core/loan_entry.h"
 #include "loan/core/loan_terms.h"
-#include "platform/control_array.h"
+#include "platform/widgets/control_array.h"
 #include "shell/core/layout.h"
 
 #include <QHash>

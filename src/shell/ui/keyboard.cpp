@@ -12,7 +12,7 @@
 
 #include "calculator/core/calculator_keys.h"
 #include "errors/ui/guard.h"
-#include "platform/tab_strip.h"
+#include "platform/widgets/tab_strip.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 // Tab strips: a QTabBar over a framed client area.
-#include "platform/tab_strip.h"
+#include "platform/widgets/tab_strip.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,10 +1,10 @@
 // Clipboard and CSV for the list boxes.
-#include "platform/list_export.h"
+#include "platform/export/list_export.h"
 
 #include "common/core/table_text.h"
-#include "platform/context_menu.h"
-#include "platform/list_box.h"
-#include "platform/services.h"
+#include "platform/widgets/context_menu.h"
+#include "platform/widgets/list_box.h"
+#include "platform/services/services.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,5 +1,5 @@
 // Twips at the screen's logical DPI.
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

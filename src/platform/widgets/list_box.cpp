@@ -1,5 +1,5 @@
 // List boxes of text lines over a QListView and a list model of our own.
-#include "platform/list_box.h"
+#include "platform/widgets/list_box.h"
 
 #include <QAbstractListModel>
 #include <QEvent>

@@ -1,7 +1,7 @@
 // Showing and hiding page containers.
-#include "platform/container.h"
+#include "platform/widgets/container.h"
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // Qt has no call that gives a locale's group sizes, so they are measured from a long grouped
 // integer that the locale writes: the rightmost group is the primary size, the one left of it
 // the secondary size (3 and 2 in hi_IN's 12,34,56,78,90,123).
-#include "platform/regional_format.h"
+#include "platform/services/regional_format.h"
 
 #include <QLocale>
 #include <QStringList>

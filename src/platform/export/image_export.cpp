@@ -1,7 +1,7 @@
 // Control pictures for the clipboard and for image files.
-#include "platform/image_export.h"
+#include "platform/export/image_export.h"
 
-#include "platform/list_export.h"
+#include "platform/export/list_export.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -17,7 +17,7 @@ namespace vexmoor::platform {
 
 namespace {
 
-// The module's one entry point: see platform/modules/svg_writer.cpp.
+// The module's one entry point: see svg_writer_module.cpp.
 using WriteSvgFunction = bool (*)(QWidget* control, const QString& path, const QString& title,
                                   QString* failure);
 

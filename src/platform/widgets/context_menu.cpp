@@ -1,5 +1,5 @@
 // Context menus made on first use.
-#include "platform/context_menu.h"
+#include "platform/widgets/context_menu.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

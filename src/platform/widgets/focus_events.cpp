@@ -6,7 +6,7 @@
 // unless told to go through the window) is caught by the FocusAboutToChange that Qt sends just
 // before it moves the focus; a cancel there puts the focus back quietly and swallows the press.
 // Tab, Shift+Tab and access keys are caught on their way to the widget, before Qt acts on them.
-#include "platform/focus_events.h"
+#include "platform/widgets/focus_events.h"
 
 #include <QAbstractButton>
 #include <QApplication>

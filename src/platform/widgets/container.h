@@ -3,7 +3,7 @@
 // the focus by mouse, the Tab key or an access key, and screen readers do not list them.
 #pragma once
 
-#include "platform/control_array.h"
+#include "platform/widgets/control_array.h"
 
 class QWidget;
 

@@ -1,5 +1,5 @@
 // Drop-down list selectors over a non-editable QComboBox.
-#include "platform/selector.h"
+#include "platform/widgets/selector.h"
 
 #include <QComboBox>
 

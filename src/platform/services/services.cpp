@@ -1,5 +1,5 @@
 // The desktop's own services, and the switch that lets tests put recording ones in place.
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 #include "errors/core/error_context.h"
 

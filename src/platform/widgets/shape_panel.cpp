@@ -1,5 +1,5 @@
 // Painting of the decorative panels.
-#include "platform/shape_panel.h"
+#include "platform/widgets/shape_panel.h"
 
 #include <QPainter>
 
