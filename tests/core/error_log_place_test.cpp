@@ -1,5 +1,5 @@
 // The state folder that takes the error log when the program's own folder cannot.
-#include "errors/core/error_context.h"
+#include "common/core/state_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -46,10 +46,4 @@ std::string ReportText(std::string_view userMessage, std::string_view descriptio
 // root folder) gets no second one.
 std::string LogFilePath(std::string_view folder, std::string_view baseName, char separator = '/');
 
-// The per-user folder that takes the log when the program's own folder cannot:
-// $XDG_STATE_HOME/quenbry-vexmoor, or <home>/.local/state/quenbry-vexmoor when that variable is
-// unset, empty or not an absolute path (such a value is to be ignored); empty when the home
-// folder is not an absolute path either.
-std::string StateLogFolder(std::string_view xdgStateHome, std::string_view home);
-
 } // namespace vexmoor

@@ -1,7 +1,7 @@
 // The desktop's own services, and the switch that lets tests put recording ones in place.
 #include "platform/services/services.h"
 
-#include "errors/core/error_context.h"
+#include "common/core/state_folder.h"
 
 #include <QApplication>
 #include <QDate>
