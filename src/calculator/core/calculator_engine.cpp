@@ -121,6 +121,37 @@ void PressEquals(CalculatorState& state, std::string_view entry, bool wipeError)
     state.NewEntryAfterEquals = true;
 }
 
+void PressBackspace(CalculatorState& state, std::string_view entry, bool wipeError)
+{
+    // An entry too large to read is not 0, so it can still be shortened; the accumulator follows
+    // once the entry is back within range.
+    const std::optional<double> value = TryEntryValue(entry);
+    if (wipeError)
+        state.Entry.clear();
+    if (value && *value == 0)
+        return;
+    state.Entry.pop_back();
+    DropIncompleteExponent(state.Entry);
+    if (const std::optional<double> shortened = TryEntryValue(state.Entry))
+        state.Accumulator = *shortened;
+}
+
+// 1/x and sqrt: the result replaces the entry and the accumulator; the reciprocal of 0 and the
+// root of a negative are an error entry.
+void PressFunction(CalculatorState& state, std::string_view entry, Key key)
+{
+    const double value = EntryValue(entry);
+    const bool reciprocal = key == Key::Reciprocal;
+    if (reciprocal ? value == 0 : value < 0) {
+        state.Entry = kCalculatorError;
+        return;
+    }
+    const double result = reciprocal ? CheckedResult(1 / value) : std::sqrt(value);
+    std::string text = ResultText(result);
+    state.Accumulator = result;
+    state.Entry = std::move(text);
+}
+
 } // namespace
 
 CalculatorKeyResult PressCalculatorKey(CalculatorState& state, std::string_view caption)
@@ -180,19 +211,9 @@ CalculatorKeyResult PressCalculatorKey(CalculatorState& state, std::string_view 
         else
             state.Entry.insert(0, 1, '-');
         break;
-    case Key::Backspace: {
-        // An entry too large to read is not 0, so it can still be shortened; the accumulator
-        // follows once the entry is back within range.
-        const std::optional<double> value = TryEntryValue(entry);
-        wipe();
-        if (value && *value == 0)
-            break;
-        state.Entry.pop_back();
-        DropIncompleteExponent(state.Entry);
-        if (const std::optional<double> shortened = TryEntryValue(state.Entry))
-            state.Accumulator = *shortened;
+    case Key::Backspace:
+        PressBackspace(state, entry, wipeError);
         break;
-    }
     case Key::ClearEntry:
         state.Entry.clear();
         break;
@@ -202,30 +223,10 @@ CalculatorKeyResult PressCalculatorKey(CalculatorState& state, std::string_view 
         state.Accumulator = 0;
         state.Operand = 0;
         break;
-    case Key::Reciprocal: {
-        const double value = EntryValue(entry);
-        if (value == 0) {
-            state.Entry = kCalculatorError;
-            break;
-        }
-        const double reciprocal = CheckedResult(1 / value);
-        std::string text = ResultText(reciprocal);
-        state.Accumulator = reciprocal;
-        state.Entry = std::move(text);
+    case Key::Reciprocal:
+    case Key::SquareRoot:
+        PressFunction(state, entry, Classify(caption));
         break;
-    }
-    case Key::SquareRoot: {
-        const double value = EntryValue(entry);
-        if (value < 0) {
-            state.Entry = kCalculatorError;
-            break;
-        }
-        const double root = std::sqrt(value);
-        std::string text = ResultText(root);
-        state.Accumulator = root;
-        state.Entry = std::move(text);
-        break;
-    }
     case Key::Unknown:
         wipe();
         break;

@@ -405,6 +405,57 @@ double RoundHalfAway(double value, int decimals)
     return RoundedValue(value, decimals, Tie::AwayFromZero);
 }
 
+namespace {
+
+// Exponent: 1E+5 as a spreadsheet pastes it; 0 when the text has none.
+long ConsumeExponent(std::string_view& rest, const RegionalFormat& format)
+{
+    if (rest.empty() || (rest.front() != 'e' && rest.front() != 'E'))
+        return 0;
+    rest.remove_prefix(1);
+    const bool negative = ConsumeSign(rest, format);
+    if (rest.empty() || !IsDigit(rest.front()))
+        NotANumber();
+    long exponent = 0;
+    while (!rest.empty() && IsDigit(rest.front())) {
+        // Saturates far beyond the double range, so a long exponent cannot overflow here.
+        if (exponent < kExponentLimit)
+            exponent = exponent * 10 + (rest.front() - '0');
+        rest.remove_prefix(1);
+    }
+    return negative ? -exponent : exponent;
+}
+
+// The double nearest to the number read: `exactMantissa` is its digits as a whole number when
+// they all fitted (0 when not), to be scaled by ten to `decimalExponent`; `plain` is the same
+// number as std::from_chars reads it; `magnitude` places its first significant digit.
+double NearestDouble(const PlainText& plain, std::uint64_t exactMantissa, long decimalExponent,
+                     long magnitude)
+{
+    if (exactMantissa != 0 && exactMantissa <= kExactMantissa && decimalExponent >= -kExactPowers &&
+        decimalExponent <= kExactPowers) {
+        // Both operands are exact doubles, so one correctly rounded operation gives the double
+        // nearest to the text, the same one std::from_chars would give.
+        const auto m = static_cast<double>(exactMantissa);
+        return decimalExponent < 0 ? m / kPowersOfTen[-decimalExponent]
+                                   : m * kPowersOfTen[decimalExponent];
+    }
+    double value = 0;
+    const auto result = std::from_chars(plain.Begin(), plain.End(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (magnitude > 0)
+            throw Failure(ErrorNumber::Overflow);
+        return 0.0; // too small to tell from zero
+    }
+    if (result.ec != std::errc() || result.ptr != plain.End())
+        NotANumber();
+    if (std::isinf(value))
+        throw Failure(ErrorNumber::Overflow);
+    return value;
+}
+
+} // namespace
+
 double ParseNumber(std::string_view text, const RegionalFormat& format)
 {
     std::string_view rest = TrimBlanks(text);
@@ -473,49 +524,16 @@ double ParseNumber(std::string_view text, const RegionalFormat& format)
     if (digitCount == 0)
         NotANumber();
 
-    // Exponent: 1E+5 as a spreadsheet pastes it.
-    long exponent = 0;
-    if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
-        rest.remove_prefix(1);
-        const bool negativeExponent = ConsumeSign(rest, format);
-        if (rest.empty() || !IsDigit(rest.front()))
-            NotANumber();
-        while (!rest.empty() && IsDigit(rest.front())) {
-            // Saturates far beyond the double range, so a long exponent cannot overflow here.
-            if (exponent < kExponentLimit)
-                exponent = exponent * 10 + (rest.front() - '0');
-            rest.remove_prefix(1);
-        }
-        if (negativeExponent)
-            exponent = -exponent;
+    const long exponent = ConsumeExponent(rest, format);
+    if (exponent != 0)
         plain.PushExponent(exponent);
-    }
     if (!rest.empty())
         NotANumber();
     if (mantissa == 0 && mantissaExact)
         return 0.0;
 
-    double value = 0;
-    const long decimalExponent = exponent - fractionDigits;
-    if (mantissaExact && mantissa <= kExactMantissa && decimalExponent >= -kExactPowers &&
-        decimalExponent <= kExactPowers) {
-        // Both operands are exact doubles, so one correctly rounded operation gives the double
-        // nearest to the text, the same one std::from_chars would give.
-        const auto m = static_cast<double>(mantissa);
-        value = decimalExponent < 0 ? m / kPowersOfTen[-decimalExponent]
-                                    : m * kPowersOfTen[decimalExponent];
-    } else {
-        const auto result = std::from_chars(plain.Begin(), plain.End(), value);
-        if (result.ec == std::errc::result_out_of_range) {
-            if (magnitude + exponent > 0)
-                throw Failure(ErrorNumber::Overflow);
-            return 0.0; // too small to tell from zero
-        }
-        if (result.ec != std::errc() || result.ptr != plain.End())
-            NotANumber();
-        if (std::isinf(value))
-            throw Failure(ErrorNumber::Overflow);
-    }
+    const double value = NearestDouble(plain, mantissaExact ? mantissa : 0,
+                                       exponent - fractionDigits, magnitude + exponent);
     return negative ? -value : value;
 }
 
