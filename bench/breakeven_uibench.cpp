@@ -5,14 +5,18 @@
 #include "platform/services/services.h"
 #include "platform/widgets/tab_strip.h"
 #include "shell/ui/frm_vexmoor.h"
+#include "support/named_controls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+using namespace vexmoor::test;
 
 namespace {
 
@@ -49,28 +53,26 @@ double Milliseconds(const QElapsedTimer& timer)
 // the pending layouts and the window's update request (which paints) are posted events.
 void ShowAndPaint(vexmoor::frmVexmoor& window, int tab)
 {
-    window.tabOptions1->Select(tab);
+    Strip(window, "tabOptions1")->Select(tab);
     QApplication::processEvents();
 }
 
 void Run(vexmoor::frmVexmoor& window, const char* unitsText, int runs)
 {
-    window.tabOptions1->Select(1);
-    window.txtBeV[0]->setText(QString::fromLatin1(unitsText));
-    window.txtBeV[1]->setText(QStringLiteral("10.00"));
-    window.txtBeV[2]->setText(QStringLiteral("6.00"));
-    window.txtBeV[3]->setText(QStringLiteral("1,000.00"));
-    bool cancel = false;
-    window.txtBeV_Validate(0, cancel);
+    Strip(window, "tabOptions1")->Select(1);
+    Named<QLineEdit>(window, "txtBeV", 0)->setText(QString::fromLatin1(unitsText));
+    Named<QLineEdit>(window, "txtBeV", 1)->setText(QStringLiteral("10.00"));
+    Named<QLineEdit>(window, "txtBeV", 2)->setText(QStringLiteral("6.00"));
+    Named<QLineEdit>(window, "txtBeV", 3)->setText(QStringLiteral("1,000.00"));
 
     std::vector<double> calc, list, graph, whole;
     for (int run = 0; run < runs + 1; ++run) {
-        window.tabOptions1->Select(1);
+        Strip(window, "tabOptions1")->Select(1);
         QApplication::processEvents();
 
         QElapsedTimer timer;
         timer.start();
-        window.cmdCalBeV_Click();
+        Named<QPushButton>(window, "cmdCalBeV")->click();
         const double calcMs = Milliseconds(timer);
         timer.restart();
         ShowAndPaint(window, 2);
@@ -105,7 +107,7 @@ int main(int argc, char** argv)
     window.show();
     while (!window.windowHandle()->isExposed())
         QApplication::processEvents();
-    window.tabOptions->Select(2);
+    Strip(window, "tabOptions")->Select(2);
     QApplication::processEvents();
 
     Run(window, "32,767", 15);

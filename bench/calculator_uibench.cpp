@@ -2,6 +2,7 @@
 // display repainted with the new text. Budget: under 2 ms. Prints the median of many presses.
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "shell/ui/frm_vexmoor.h"
+#include "support/named_controls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -10,6 +11,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+using namespace vexmoor::test;
 
 namespace {
 
@@ -56,7 +59,7 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents();
 
     PaintCounter counter;
-    window.lblDisplay->installEventFilter(&counter);
+    Named<QLabel>(window, "lblDisplay")->installEventFilter(&counter);
 
     constexpr int kPresses = 4000;
     std::vector<double> micros;
@@ -87,6 +90,7 @@ int main(int argc, char** argv)
                 timeouts > 0 ? ", some without a repaint" : "");
     std::printf("  median %.1f us   p90 %.1f us   max %.1f us   budget 2000 us\n",
                 micros[micros.size() / 2], micros[micros.size() * 9 / 10], micros.back());
-    std::printf("  display at the end: %s\n", qPrintable(window.lblDisplay->text()));
+    std::printf("  display at the end: %s\n",
+                qPrintable(Named<QLabel>(window, "lblDisplay")->text()));
     return timeouts > 0 ? 1 : 0;
 }

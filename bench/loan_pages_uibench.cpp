@@ -6,6 +6,7 @@
 #include "platform/widgets/selector.h"
 #include "platform/widgets/tab_strip.h"
 #include "shell/ui/frm_vexmoor.h"
+#include "support/named_controls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,6 +17,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+using namespace vexmoor::test;
 
 namespace {
 
@@ -40,35 +43,35 @@ int main(int argc, char** argv)
     window.show();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    window.tabOptions->Select(3);
+    Strip(window, "tabOptions")->Select(3);
 
     // 250,000 at 0.01 % a month over 9,999 months, an annuity: every row computes its split, and
     // principal and interest both change from row to row.
-    window.cboIntRat[2]->SetText(QStringLiteral("Amortize"));
-    window.cboIntRat[0]->SetText(QStringLiteral("Month"));
-    window.txtCalRpy[0]->setText(QStringLiteral("250,000.00"));
-    window.txtCalRpy[1]->setText(QStringLiteral("0.0100"));
-    window.txtCalRpy[2]->setText(QStringLiteral("9,999"));
-    window.cboCalRpy[3]->SetText(QStringLiteral("Monthly [12]"));
+    Named<vexmoor::platform::Selector>(window, "cboIntRat", 2)->SetText(QStringLiteral("Amortize"));
+    Named<vexmoor::platform::Selector>(window, "cboIntRat", 0)->SetText(QStringLiteral("Month"));
+    Named<QLineEdit>(window, "txtCalRpy", 0)->setText(QStringLiteral("250,000.00"));
+    Named<QLineEdit>(window, "txtCalRpy", 1)->setText(QStringLiteral("0.0100"));
+    Named<QLineEdit>(window, "txtCalRpy", 2)->setText(QStringLiteral("9,999"));
+    Named<vexmoor::platform::Selector>(window, "cboCalRpy", 3)->SetText(QStringLiteral("Monthly [12]"));
 
     constexpr int kRuns = 15;
     std::vector<double> rebuild, paint;
     QElapsedTimer clock;
     for (int run = 0; run < kRuns; ++run) {
-        window.tabOptions2->Select(1);
+        Strip(window, "tabOptions2")->Select(1);
         window.repaint();
         QApplication::processEvents();
 
         clock.start();
-        window.cmdCalRpy->click();
+        Named<QPushButton>(window, "cmdCalRpy")->click();
         rebuild.push_back(Milliseconds(clock));
-        if (window.lstLsd->Count() != 10001) {
-            std::printf("unexpected schedule of %d lines\n", window.lstLsd->Count());
+        if (List(window, "lstLsd")->Count() != 10001) {
+            std::printf("unexpected schedule of %d lines\n", List(window, "lstLsd")->Count());
             return 1;
         }
 
         clock.start();
-        window.tabOptions2->Select(3);
+        Strip(window, "tabOptions2")->Select(3);
         window.repaint();
         paint.push_back(Milliseconds(clock));
     }

@@ -2,6 +2,7 @@
 // message that keeps the focus, Calculate and Clear, the sub-pages, the analysis list and the
 // graph's series, and a click on a data point.
 #include "breakeven/ui/breakeven_chart.h"
+#include "breakeven/ui/breakeven_page.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/tab_strip.h"
 #include "support/user_input.h"
@@ -18,11 +19,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using vexmoor::test::Click;
-using vexmoor::test::ClickTab;
-using vexmoor::test::PressTab;
-using vexmoor::test::TypeInto;
-using vexmoor::test::WindowFixture;
+using namespace vexmoor::test;
 
 namespace vexmoor {
 
@@ -30,12 +27,12 @@ namespace {
 
 QLineEdit* Field(const WindowFixture& f, int index)
 {
-    return f.window->txtBeV[static_cast<std::int16_t>(index)];
+    return Named<QLineEdit>(*f.window, "txtBeV", static_cast<std::int16_t>(index));
 }
 
 bool CaptionBold(const WindowFixture& f, int index)
 {
-    return f.window->lblBeV[static_cast<std::int16_t>(index)]->font().bold();
+    return Named<QLabel>(*f.window, "lblBeV", static_cast<std::int16_t>(index))->font().bold();
 }
 
 QStringList FieldTexts(const WindowFixture& f)
@@ -50,10 +47,10 @@ QStringList FieldTexts(const WindowFixture& f)
 // each left with Tab.
 void Enter(WindowFixture& f, const QStringList& texts, bool makeChart = false)
 {
-    ClickTab(f.window->tabOptions, 2);
+    ClickTab(Strip(*f.window, "tabOptions"), 2);
     if (makeChart) {
-        ClickTab(f.window->tabOptions1, 3);
-        ClickTab(f.window->tabOptions1, 1);
+        ClickTab(Strip(*f.window, "tabOptions1"), 3);
+        ClickTab(Strip(*f.window, "tabOptions1"), 1);
     }
     for (int i = 0; i < texts.size(); ++i)
         test::Enter(Field(f, i), texts[i]);
@@ -61,7 +58,7 @@ void Enter(WindowFixture& f, const QStringList& texts, bool makeChart = false)
 
 QList<QPointF> SeriesPoints(const WindowFixture& f, int series)
 {
-    return f.window->breakEvenChart->Series(series)->points();
+    return f.window->BreakEven().Chart().Series(series)->points();
 }
 
 QString Line(const char* units, const char* costs, const char* sales, const char* profit)
@@ -90,8 +87,8 @@ private Q_SLOTS:
                  (QStringList {"100", "10.00", "6.00", "1,000.00", "600.00", "1,600.00", "1,000.00",
                                "-600.00", "0.00", "0.00"}));
         // The results and analysis lines: regions_test's en_US row.
-        Click(f.window->cmdCalBeV);
-        QCOMPARE(f.window->lstBev->HorizontalExtent(), 300);
+        Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
+        QCOMPARE(List(*f.window, "lstBev")->HorizontalExtent(), 300);
         // Totals come from the text as typed; the field is reformatted after.
         test::Enter(Field(f, 0), "2.5");
         QCOMPARE(Field(f, 0)->text(), QStringLiteral("3"));
@@ -118,18 +115,18 @@ private Q_SLOTS:
         QCOMPARE(Field(f, 1)->text(), QStringLiteral("10")); // not reformatted: never left
         // The totals stopped at the fixed costs, after fields 4 and 6 were written.
         QCOMPARE(FieldTexts(f).mid(4, 4), (QStringList {"600.00", "0.00", "1,000.00", "0.00"}));
-        Click(f.window->cmdCalBeV); // does not act
+        Click(Named<QPushButton>(*f.window, "cmdCalBeV")); // does not act
         QCOMPARE(f.services.messages.size(), std::size_t(2));
         QCOMPARE(QApplication::focusWidget(), Field(f, 1));
         QCOMPARE(Field(f, 8)->text(), QStringLiteral("0.00"));
-        QCOMPARE(f.window->lstBev->Count(), 0);
+        QCOMPARE(List(*f.window, "lstBev")->Count(), 0);
 
         // Once the fixed costs are a number, Tab moves on and the cue follows.
         Field(f, 3)->setText(QStringLiteral("1000"));
         PressTab();
         QVERIFY(!CaptionBold(f, 1) && CaptionBold(f, 2));
         // The break-even units caption is bold by design and stays bold once its field is left.
-        ClickTab(f.window->tabOptions1, 2);
+        ClickTab(Strip(*f.window, "tabOptions1"), 2);
         Click(Field(f, 9));
         QCOMPARE(QApplication::focusWidget(), Field(f, 9));
         PressTab();
@@ -140,35 +137,35 @@ private Q_SLOTS:
     {
         WindowFixture f;
         Enter(f, {"3", "10", "6", "20"}, true);
-        Click(f.window->cmdCalBeV);
+        Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
         QCOMPARE(Field(f, 9)->text(), QStringLiteral("5"));
         // 40,000 units are reported; -5 stop after the header.
         const QStringList units {"40000", "-5"};
         const QStringList errors {"Overflow {6}", "Invalid procedure call or argument {5}"};
         for (int i = 0; i < 2; ++i) {
             test::Enter(Field(f, 0), units[i]);
-            Click(f.window->cmdCalBeV);
+            Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
             QCOMPARE(f.services.MessageTexts().last(), " [frmVexmoor] " + errors[i]);
-            QCOMPARE(f.window->lstBev->Lines(), QStringList(i, kHeader));
+            QCOMPARE(List(*f.window, "lstBev")->Lines(), QStringList(i, kHeader));
             QCOMPARE(SeriesPoints(f, 2), kThreeUnitSales);
         }
         QCOMPARE(f.services.messages.size(), std::size_t(2));
         QVERIFY(f.services.LogLines().join('\n').contains(QStringLiteral("Position (GenChart)")));
 
-        Click(f.window->cmdClrBeV);
+        Click(Named<QPushButton>(*f.window, "cmdClrBeV"));
         QCOMPARE(FieldTexts(f), QStringList {"0"} + QStringList(9, QStringLiteral("0.00")));
-        QCOMPARE(f.window->lstBev->Count(), 0);
+        QCOMPARE(List(*f.window, "lstBev")->Count(), 0);
         QCOMPARE(SeriesPoints(f, 2), kThreeUnitSales);
         // Calculating at once uses no figure the page no longer shows (the old fixed costs would
         // give 20 units), and units "0" give one unlabelled point of two values.
-        Click(f.window->cmdCalBeV);
+        Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
         QCOMPARE(Field(f, 9)->text(), QStringLiteral("0"));
-        QCOMPARE(f.window->breakEven.FixedCosts, 0.0);
-        QCOMPARE(f.window->lstBev->Count(), 0);
-        QVERIFY(!f.window->breakEvenChart->Grid().labelled);
+        QCOMPARE(f.window->BreakEven().Figures().FixedCosts, 0.0);
+        QCOMPARE(List(*f.window, "lstBev")->Count(), 0);
+        QVERIFY(!f.window->BreakEven().Chart().Grid().labelled);
         QCOMPARE(SeriesPoints(f, 1), (QList<QPointF> {{1, 0}}));
         QCOMPARE(SeriesPoints(f, 2), (QList<QPointF> {{1, 0}}));
-        QLineSeries* fixed = f.window->breakEvenChart->Series(3);
+        QLineSeries* fixed = f.window->BreakEven().Chart().Series(3);
         QVERIFY(!fixed->isVisible());
         QVERIFY(!fixed->chart()->legend()->markers(fixed).front()->isVisible());
         QCOMPARE(f.services.messages.size(), std::size_t(2));
@@ -178,20 +175,22 @@ private Q_SLOTS:
     {
         WindowFixture f;
         Enter(f, {"1,000", "10", "6", "20"});
-        Click(f.window->cmdCalBeV);
-        QCOMPARE(f.window->lstBev->Count(), 1001);
-        QCOMPARE(f.window->lstBev->Line(1000), Line("1000", "6,020.00", "10,000.00", "3,980.00"));
-        QVERIFY(!f.window->breakEvenChart->Created());
+        Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
+        QCOMPARE(List(*f.window, "lstBev")->Count(), 1001);
+        QCOMPARE(List(*f.window, "lstBev")->Line(1000),
+                 Line("1000", "6,020.00", "10,000.00", "3,980.00"));
+        QVERIFY(!f.window->BreakEven().Chart().Created());
         for (int tab : {3, 2, 1, 3}) {
-            ClickTab(f.window->tabOptions1, tab);
+            ClickTab(Strip(*f.window, "tabOptions1"), tab);
             for (int p = 0; p < 3; ++p) {
-                QWidget* container = f.window->picOptions1[static_cast<std::int16_t>(p)];
+                QWidget* container =
+                    Named<QWidget>(*f.window, "picOptions1", static_cast<std::int16_t>(p));
                 const bool shown = p == tab - 1;
                 QCOMPARE(container->isEnabled(), shown);
                 QCOMPARE(container->isVisible(), shown);
             }
         }
-        QChartView* view = f.window->breakEvenChart->View();
+        QChartView* view = f.window->BreakEven().Chart().View();
         QVERIFY(view != nullptr && view->isVisible());
         QCOMPARE(view->size(), f.Find<QWidget>("chtBeVAny")->size());
         QCOMPARE(SeriesPoints(f, 3).size(), 1000);
@@ -202,19 +201,19 @@ private Q_SLOTS:
     {
         WindowFixture f;
         Enter(f, {"3", "10", "6", "20"});
-        Click(f.window->cmdCalBeV);
-        QCOMPARE(f.window->lstBev->Lines(),
+        Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
+        QCOMPARE(List(*f.window, "lstBev")->Lines(),
                  (QStringList {kHeader, Line("1", "26.00", "10.00", "-16.00"),
                                Line("2", "32.00", "20.00", "-12.00"),
                                Line("3", "38.00", "30.00", "-8.00")}));
 
         // The chart is made when the graph is first shown, with the last result.
-        QVERIFY(!f.window->breakEvenChart->Created());
-        ClickTab(f.window->tabOptions1, 3);
+        QVERIFY(!f.window->BreakEven().Chart().Created());
+        ClickTab(Strip(*f.window, "tabOptions1"), 3);
         QCOMPARE(SeriesPoints(f, 1), (QList<QPointF> {{1, 26}, {2, 32}, {3, 38}}));
         QCOMPARE(SeriesPoints(f, 2), kThreeUnitSales);
         QCOMPARE(SeriesPoints(f, 3), (QList<QPointF> {{1, 20}, {2, 20}, {3, 20}}));
-        QChartView* view = f.window->breakEvenChart->View();
+        QChartView* view = f.window->BreakEven().Chart().View();
         QStringList names;
         for (QLegendMarker* marker : view->chart()->legend()->markers())
             names << (marker->isVisible() ? marker->label() : QString());
@@ -223,12 +222,12 @@ private Q_SLOTS:
         // A real click on "Total Sales" just left of unit 2, clear of the fixed costs line.
         QVERIFY(QTest::qWaitForWindowExposed(view->window()));
         const QPointF scenePos =
-            view->chart()->mapToPosition(QPointF(1.9, 19), f.window->breakEvenChart->Series(2));
+            view->chart()->mapToPosition(QPointF(1.9, 19), f.window->BreakEven().Chart().Series(2));
         Click(view->viewport(), view->mapFromScene(view->chart()->mapToScene(scenePos)));
         QCOMPARE(f.services.MessageTexts(), QStringList {"Value of DataPoint = 20"});
         QCOMPARE(f.services.messages.back().title, QStringLiteral("Break-Even Graph"));
         // The chart's own clicked signal names the series: total costs at unit 2.
-        Q_EMIT f.window->breakEvenChart->Series(1)->clicked(QPointF(2.2, 33));
+        Q_EMIT f.window->BreakEven().Chart().Series(1)->clicked(QPointF(2.2, 33));
         QCOMPARE(f.services.MessageTexts().last(), QStringLiteral("Value of DataPoint = 32"));
     }
 };

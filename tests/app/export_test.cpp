@@ -3,6 +3,8 @@
 // tab-separated rows, Save as CSV… against golden files, and the graph saved as PNG and SVG.
 // The de_DE rows make the window in that region.
 #include "breakeven/ui/breakeven_chart.h"
+#include "breakeven/ui/breakeven_page.h"
+#include "calculator/ui/calculator_page.h"
 #include "platform/widgets/list_box.h"
 #include "support/scoped_region.h"
 #include "support/user_input.h"
@@ -25,12 +27,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-using vexmoor::test::Click;
-using vexmoor::test::ClickTab;
-using vexmoor::test::Enter;
-using vexmoor::test::ScopedRegion;
-using vexmoor::test::TypeInto;
-using vexmoor::test::WindowFixture;
+using namespace vexmoor::test;
 
 namespace vexmoor {
 
@@ -44,10 +41,10 @@ QString Clipboard()
 // The break-even example: units 3, price 10, variable costs 6, fixed costs 1000, calculated.
 void CalculateBreakEven(WindowFixture& f, const QStringList& entries)
 {
-    ClickTab(f.window->tabOptions, 2);
+    ClickTab(Strip(*f.window, "tabOptions"), 2);
     for (int i = 0; i < entries.size(); ++i)
-        Enter(f.window->txtBeV[static_cast<std::int16_t>(i)], entries[i]);
-    Click(f.window->cmdCalBeV);
+        Enter(Named<QLineEdit>(*f.window, "txtBeV", static_cast<std::int16_t>(i)), entries[i]);
+    Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
 }
 
 // Opens the control's context menu with `key` (a right click when Qt::Key_unknown) and picks
@@ -113,15 +110,15 @@ private Q_SLOTS:
         WindowFixture f;
         QGuiApplication::clipboard()->setText(QStringLiteral("(before)"));
         QTest::keyClicks(f.window.get(), typed);
-        const CalculatorState state = f.window->calculator;
-        const QString display = f.window->lblDisplay->text();
+        const CalculatorState state = f.window->Calculator().State();
+        const QString display = Named<QLabel>(*f.window, "lblDisplay")->text();
         QTest::keyClick(f.window.get(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(Clipboard(), copied);
         QGuiApplication::clipboard()->setText(QStringLiteral("(before)"));
         QTest::keyClick(f.window.get(), Qt::Key_Insert, Qt::ControlModifier);
         QCOMPARE(Clipboard(), copied);
-        QVERIFY(f.window->calculator == state);
-        QCOMPARE(f.window->lblDisplay->text(), display);
+        QVERIFY(f.window->Calculator().State() == state);
+        QCOMPARE(Named<QLabel>(*f.window, "lblDisplay")->text(), display);
     }
 
     // A clipboard text pasted by each key and by the menu, after "5+".
@@ -156,9 +153,10 @@ private Q_SLOTS:
             if (i + 1 < std::size(pastes))
                 pastes[i](f.window.get());
             else
-                PickFromMenu(f.window->lblDisplay, "lblDisplayMenu", Qt::Key_unknown, 'p');
+                PickFromMenu(Named<QLabel>(*f.window, "lblDisplay"), "lblDisplayMenu",
+                             Qt::Key_unknown, 'p');
             QTest::keyClick(f.window.get(), Qt::Key_Equal);
-            QCOMPARE(f.window->lblDisplay->text(), display);
+            QCOMPARE(Named<QLabel>(*f.window, "lblDisplay")->text(), display);
             QCOMPARE(f.services.beeps, beeps);
         }
     }
@@ -168,12 +166,12 @@ private Q_SLOTS:
     {
         WindowFixture f;
         QTest::keyClicks(f.window.get(), "7");
-        ClickTab(f.window->tabOptions, 2);
-        TypeInto(f.window->txtBeV[1], "42");
-        QTest::keyClick(f.window->txtBeV[1], Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(f.window->txtBeV[1], Qt::Key_C, Qt::ControlModifier);
+        ClickTab(Strip(*f.window, "tabOptions"), 2);
+        TypeInto(Named<QLineEdit>(*f.window, "txtBeV", 1), "42");
+        QTest::keyClick(Named<QLineEdit>(*f.window, "txtBeV", 1), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Named<QLineEdit>(*f.window, "txtBeV", 1), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(Clipboard(), QStringLiteral("42"));
-        QCOMPARE(f.window->lblDisplay->text(), QStringLiteral("7."));
+        QCOMPARE(Named<QLabel>(*f.window, "lblDisplay")->text(), QStringLiteral("7."));
     }
 
     // Lines chosen with clicks and Shift/Ctrl, Ctrl+A, and the menu's Copy All, in two regions.
@@ -193,8 +191,8 @@ private Q_SLOTS:
         const ScopedRegion scoped(region);
         WindowFixture f;
         CalculateBreakEven(f, {"3", "10", "6", "1000"});
-        ClickTab(f.window->tabOptions1, 2);
-        QListView* view = f.window->lstBev->View();
+        ClickTab(Strip(*f.window, "tabOptions1"), 2);
+        QListView* view = List(*f.window, "lstBev")->View();
         view->scrollToTop();
         QCoreApplication::processEvents();
         const auto line = [&](int row) {
@@ -240,11 +238,11 @@ private Q_SLOTS:
         const ScopedRegion scoped(region);
         WindowFixture f;
         CalculateBreakEven(f, {"3", "10", "6", "1000"});
-        ClickTab(f.window->tabOptions1, 2);
+        ClickTab(Strip(*f.window, "tabOptions1"), 2);
         const QString path = f.logFolder.filePath("analysis.csv");
         const QString unwritable = f.logFolder.filePath("no-such-folder/analysis.csv");
         f.services.savePaths = QStringList {path, unwritable, QString()};
-        QListView* view = f.window->lstBev->View();
+        QListView* view = List(*f.window, "lstBev")->View();
         for (int i = 0; i < 3; ++i)
             PickFromMenu(view, "lstBevMenu", Qt::Key_F10, 's', Qt::ShiftModifier);
 
@@ -268,14 +266,14 @@ private Q_SLOTS:
     {
         WindowFixture f;
         // 1,200 at 1 % a month over 12 months, flat rate: 112.00 a month.
-        ClickTab(f.window->tabOptions, 3);
-        Enter(f.window->txtCalRpy[0], "1200");
+        ClickTab(Strip(*f.window, "tabOptions"), 3);
+        Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 0), "1200");
         test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_2"), "Flat");
-        Enter(f.window->txtCalRpy[1], "1");
+        Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 1), "1");
         test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_0"), "Month");
-        Enter(f.window->txtCalRpy[2], "12");
-        ClickTab(f.window->tabOptions2, 3);
-        QListView* view = f.window->lstLsd->View();
+        Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 2), "12");
+        ClickTab(Strip(*f.window, "tabOptions2"), 3);
+        QListView* view = List(*f.window, "lstLsd")->View();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(view->model()->index(1, 0)).center());
         QTest::keyClick(view, Qt::Key_End, Qt::ShiftModifier);
@@ -297,15 +295,15 @@ private Q_SLOTS:
     {
         WindowFixture f;
         CalculateBreakEven(f, {"3", "10", "6", "20"});
-        ClickTab(f.window->tabOptions1, 3);
-        QWidget* graph = f.window->chtBeVAny;
+        ClickTab(Strip(*f.window, "tabOptions1"), 3);
+        QWidget* graph = Named<QWidget>(*f.window, "chtBeVAny");
         const QSize expected = graph->size() * graph->devicePixelRatioF();
         QVERIFY(!expected.isEmpty());
 
         // A right click on a data point opens the menu; only a left click shows the value.
-        QChartView* view = f.window->breakEvenChart->View();
+        QChartView* view = f.window->BreakEven().Chart().View();
         const QPointF point =
-            view->chart()->mapToPosition(QPointF(2, 20), f.window->breakEvenChart->Series(2));
+            view->chart()->mapToPosition(QPointF(2, 20), f.window->BreakEven().Chart().Series(2));
         const QPoint inWindow = view->viewport()->mapTo(
             f.window.get(), view->mapFromScene(view->chart()->mapToScene(point)));
         QTest::mouseClick(f.window->windowHandle(), Qt::RightButton, {}, inWindow);

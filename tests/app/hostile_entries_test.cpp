@@ -3,6 +3,7 @@
 // and recalculates. A refused entry gives one message, logged under the field's Validate, keeps
 // the focus and its text, stops the page's buttons, and leaves every result, list and figure as it
 // was, for Tab and a click alike, so no later calculation can use a figure the fields do not show.
+#include "breakeven/ui/breakeven_page.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/tab_strip.h"
 #include "support/user_input.h"
@@ -17,10 +18,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-using vexmoor::test::Click;
-using vexmoor::test::ClickTab;
-using vexmoor::test::PressTab;
-using vexmoor::test::WindowFixture;
+using namespace vexmoor::test;
 
 namespace vexmoor {
 
@@ -47,41 +45,43 @@ void Choose(const WindowFixture& f, const char* selector, const QString& label)
     PressTab();
 }
 
-enum class Page { BreakEven, Repayment, Principal };
+enum class Entry { BreakEven, Repayment, Principal };
 
 // The page with its worked example calculated: 100 units at 10, variable costs 6, fixed costs
 // 1,000; the annuity of 100,000 at 10 % a year over 12 months; its inverse from 8,791.59.
-void EnterExample(WindowFixture& f, Page page)
+void EnterExample(WindowFixture& f, Entry page)
 {
     frmVexmoor& w = *f.window;
-    if (page == Page::BreakEven) {
-        ClickTab(w.tabOptions, 2);
+    if (page == Entry::BreakEven) {
+        ClickTab(Strip(w, "tabOptions"), 2);
         for (int i = 0; i < 4; ++i)
-            Enter(w.txtBeV[static_cast<std::int16_t>(i)],
+            Enter(Named<QLineEdit>(w, "txtBeV", static_cast<std::int16_t>(i)),
                   QStringList {"100", "10", "6", "1000"}[i]);
-        Click(w.cmdCalBeV);
-        QCOMPARE(w.txtBeV[9]->text(), QStringLiteral("250"));
+        Click(Named<QPushButton>(w, "cmdCalBeV"));
+        QCOMPARE(Named<QLineEdit>(w, "txtBeV", 9)->text(), QStringLiteral("250"));
         return;
     }
-    ClickTab(w.tabOptions, 3);
-    if (page == Page::Repayment) {
-        Enter(w.txtCalRpy[0], "100000"); // then loan type, rate, rate period, term
+    ClickTab(Strip(w, "tabOptions"), 3);
+    if (page == Entry::Repayment) {
+        Enter(Named<QLineEdit>(w, "txtCalRpy", 0),
+              "100000"); // then loan type, rate, rate period, term
         Choose(f, "cboIntRat_2", "Amortize");
-        Enter(w.txtCalRpy[1], "10");
+        Enter(Named<QLineEdit>(w, "txtCalRpy", 1), "10");
         Choose(f, "cboIntRat_0", "Year");
-        Enter(w.txtCalRpy[2], "12");
-        QCOMPARE(w.txtCalRpy[4]->text(), QStringLiteral("8,791.60"));
+        Enter(Named<QLineEdit>(w, "txtCalRpy", 2), "12");
+        QCOMPARE(Named<QLineEdit>(w, "txtCalRpy", 4)->text(), QStringLiteral("8,791.60"));
     } else {
-        ClickTab(w.tabOptions2, 2);
-        Enter(w.txtCalPrn[0], "8791.59"); // then mode, term, rate period, rate, loan type
+        ClickTab(Strip(w, "tabOptions2"), 2);
+        Enter(Named<QLineEdit>(w, "txtCalPrn", 0),
+              "8791.59"); // then mode, term, rate period, rate, loan type
         PressTab();
-        Enter(w.txtCalPrn[2], "12");
+        Enter(Named<QLineEdit>(w, "txtCalPrn", 2), "12");
         Choose(f, "cboIntRat_1", "Year");
-        Enter(w.txtCalPrn[3], "10");
+        Enter(Named<QLineEdit>(w, "txtCalPrn", 3), "10");
         Choose(f, "cboIntRat_3", "Amortize");
-        QCOMPARE(w.txtCalPrn[4]->text(), QStringLiteral("100,000.00"));
+        QCOMPARE(Named<QLineEdit>(w, "txtCalPrn", 4)->text(), QStringLiteral("100,000.00"));
     }
-    QCOMPARE(w.lstLsd->Count(), 14);
+    QCOMPARE(List(w, "lstLsd")->Count(), 14);
 }
 
 // What an entry must not change when it is refused.
@@ -98,25 +98,26 @@ Shown Snapshot(const WindowFixture& f)
     frmVexmoor& w = *f.window;
     Shown shown;
     for (int i = 4; i < kBreakEvenFieldCount; ++i)
-        shown.results << w.txtBeV[static_cast<std::int16_t>(i)]->text();
-    shown.results << w.txtCalRpy[4]->text() << w.txtCalPrn[4]->text();
-    shown.lines = w.lstBev->Lines() + w.lstLsd->Lines();
-    shown.figures = w.breakEven;
+        shown.results << Named<QLineEdit>(w, "txtBeV", static_cast<std::int16_t>(i))->text();
+    shown.results << Named<QLineEdit>(w, "txtCalRpy", 4)->text()
+                  << Named<QLineEdit>(w, "txtCalPrn", 4)->text();
+    shown.lines = List(w, "lstBev")->Lines() + List(w, "lstLsd")->Lines();
+    shown.figures = w.BreakEven().Figures();
     return shown;
 }
 
 const struct EntryField
 {
     const char* name;
-    Page page;
+    Entry page;
     int decimals;
     bool money;
 } kFields[] = {
-    {"txtBeV_0", Page::BreakEven, 0, false},    {"txtBeV_1", Page::BreakEven, 2, true},
-    {"txtBeV_2", Page::BreakEven, 2, true},     {"txtBeV_3", Page::BreakEven, 2, true},
-    {"txtCalRpy_0", Page::Repayment, 2, true},  {"txtCalRpy_1", Page::Repayment, 4, false},
-    {"txtCalRpy_2", Page::Repayment, 0, false}, {"txtCalPrn_0", Page::Principal, 2, true},
-    {"txtCalPrn_2", Page::Principal, 0, false}, {"txtCalPrn_3", Page::Principal, 4, false},
+    {"txtBeV_0", Entry::BreakEven, 0, false},    {"txtBeV_1", Entry::BreakEven, 2, true},
+    {"txtBeV_2", Entry::BreakEven, 2, true},     {"txtBeV_3", Entry::BreakEven, 2, true},
+    {"txtCalRpy_0", Entry::Repayment, 2, true},  {"txtCalRpy_1", Entry::Repayment, 4, false},
+    {"txtCalRpy_2", Entry::Repayment, 0, false}, {"txtCalPrn_0", Entry::Principal, 2, true},
+    {"txtCalPrn_2", Entry::Principal, 0, false}, {"txtCalPrn_3", Entry::Principal, 4, false},
 };
 
 enum class Outcome { Accepted, NotANumber, Overflow };
@@ -173,11 +174,11 @@ void HostileEntriesTest::everyFieldRefusesOrRewrites()
     const QString example = edit->text();
     const QString accepted =
         QStringList {"1,000", "", "1,000.00", "", "1,000.0000"}[entry.decimals];
-    QPushButton* clear = entry.page == Page::BreakEven ? f.window->cmdClrBeV
-        : entry.page == Page::Repayment                ? f.window->cmdClrRpy
-                                                       : f.window->cmdClrPrn;
+    QPushButton* clear = entry.page == Entry::BreakEven ? Named<QPushButton>(*f.window, "cmdClrBeV")
+        : entry.page == Entry::Repayment                ? Named<QPushButton>(*f.window, "cmdClrRpy")
+                                         : Named<QPushButton>(*f.window, "cmdClrPrn");
     const QString procedure = QString(entry.name).section('_', 0, 0) + "_Validate";
-    QSignalSpy builds(f.window->lstLsd->View()->model(), &QAbstractItemModel::modelReset);
+    QSignalSpy builds(List(*f.window, "lstLsd")->View()->model(), &QAbstractItemModel::modelReset);
 
     for (const Hostile& row : kHostile) {
         if (row.moneyOnly && !entry.money)
@@ -194,9 +195,10 @@ void HostileEntriesTest::everyFieldRefusesOrRewrites()
                 QVERIFY2(QApplication::focusWidget() != edit, where);
                 QCOMPARE(edit->text(), accepted);
                 // A loan page recalculates, schedule and all.
-                if (entry.page != Page::BreakEven) {
+                if (entry.page != Entry::BreakEven) {
                     QVERIFY2(builds.count() > 0, where);
-                    QVERIFY2(f.window->lstLsd->Lines().last().contains(" Totals : "), where);
+                    QVERIFY2(List(*f.window, "lstLsd")->Lines().last().contains(" Totals : "),
+                             where);
                 }
             } else {
                 const QString message = row.outcome == Outcome::Overflow ? kOverflow : kNotANumber;
@@ -231,22 +233,23 @@ void HostileEntriesTest::clickAndTabRefuseAlike()
 {
     for (auto [index, text] : {std::pair {3, "1e400"}, {0, "1e300"}}) {
         WindowFixture f;
-        EnterExample(f, Page::BreakEven);
+        EnterExample(f, Entry::BreakEven);
         const Shown before = Snapshot(f);
-        QLineEdit* field = f.window->txtBeV[static_cast<std::int16_t>(index)];
+        QLineEdit* field = Named<QLineEdit>(*f.window, "txtBeV", static_cast<std::int16_t>(index));
         const QString example = field->text();
         Enter(field, text);
-        for (QPushButton* button : {f.window->cmdCalBeV, f.window->cmdClrBeV})
+        for (QPushButton* button : {Named<QPushButton>(*f.window, "cmdCalBeV"),
+                                    Named<QPushButton>(*f.window, "cmdClrBeV")})
             Click(button);
         PressTab();
         QCOMPARE(f.services.MessageTexts(), QStringList(4, kOverflow));
         QCOMPARE(QApplication::focusWidget(), field);
         QCOMPARE(field->text(), QString(text));
         QCOMPARE(Snapshot(f), before);
-        QCOMPARE(f.window->breakEven.FixedCosts, 1000.0);
+        QCOMPARE(f.window->BreakEven().Figures().FixedCosts, 1000.0);
 
         Enter(field, example);
-        Click(f.window->cmdCalBeV);
+        Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
         QCOMPARE(Snapshot(f), before);
         QCOMPARE(f.services.messages.size(), std::size_t(4));
     }

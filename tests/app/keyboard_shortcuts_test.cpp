@@ -1,6 +1,7 @@
 // The window's keyboard: calculator keys by key code and by character, each physical key acting
 // once, the focus moving to the pressed key, Ctrl+Tab through every page and sub-page, and keys
 // on the other pages reaching the focused control untouched.
+#include "calculator/ui/calculator_page.h"
 #include "platform/widgets/tab_strip.h"
 #include "support/window_fixture.h"
 
@@ -9,7 +10,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using vexmoor::test::WindowFixture;
+using namespace vexmoor::test;
 
 namespace vexmoor {
 
@@ -114,7 +115,7 @@ private Q_SLOTS:
         WindowFixture f;
         QVERIFY(f.exposed);
         Type(f, strokes);
-        QCOMPARE(f.window->lblDisplay->text(), display);
+        QCOMPARE(Named<QLabel>(*f.window, "lblDisplay")->text(), display);
         QVERIFY(f.window->focusWidget() != nullptr);
         QCOMPARE(f.window->focusWidget()->objectName(), QStringLiteral("cmdCalc_%1").arg(focus));
         QCOMPARE(f.services.beeps, beeps);
@@ -129,8 +130,9 @@ private Q_SLOTS:
         QVERIFY(f.exposed);
         frmVexmoor& w = *f.window;
         const auto tabs = [&w] {
-            return QList<int> {w.tabOptions->Selected(), w.tabOptions1->Selected(),
-                               w.tabOptions2->Selected()};
+            return QList<int> {Strip(w, "tabOptions")->Selected(),
+                               Strip(w, "tabOptions1")->Selected(),
+                               Strip(w, "tabOptions2")->Selected()};
         };
         QCOMPARE(tabs(), (QList<int> {1, 1, 1}));
         const QList<int> steps[] = {
@@ -146,10 +148,11 @@ private Q_SLOTS:
             Type(f, QStringLiteral("CtrlTab"));
             QCOMPARE(tabs(), step);
             QCOMPARE(w.calculatorPageActive, step[0] == 1);
-            QVERIFY(w.picOptions[static_cast<std::int16_t>(step[0] - 1)]->isEnabled());
+            QVERIFY(Named<QWidget>(w, "picOptions", static_cast<std::int16_t>(step[0] - 1))
+                        ->isEnabled());
         }
         QVERIFY(f.services.messages.empty());
-        QCOMPARE(w.lblDisplay->text(), QStringLiteral("0."));
+        QCOMPARE(Named<QLabel>(w, "lblDisplay")->text(), QStringLiteral("0."));
     }
 
     // On the other pages keys reach the focused control unchanged and press no calculator key.
@@ -159,17 +162,17 @@ private Q_SLOTS:
         QVERIFY(f.exposed);
         frmVexmoor& w = *f.window;
         for (int page : {3, 4, 5, 2}) {
-            w.tabOptions->Select(page);
-            QLineEdit* units = w.txtBeV[0];
+            Strip(w, "tabOptions")->Select(page);
+            QLineEdit* units = Named<QLineEdit>(w, "txtBeV", 0);
             if (page == 2) {
                 units->setFocus();
                 QTRY_COMPARE(w.focusWidget(), static_cast<QWidget*>(units));
                 units->clear();
             }
             Type(f, QStringLiteral("9 KP9 s r x P % * Shift8 KP+ KP. BS Enter Esc"));
-            QCOMPARE(w.tabOptions->Selected(), page);
-            QCOMPARE(w.calculator, CalculatorState {});
-            QCOMPARE(w.lblDisplay->text(), QStringLiteral("0."));
+            QCOMPARE(Strip(w, "tabOptions")->Selected(), page);
+            QCOMPARE(w.Calculator().State(), CalculatorState {});
+            QCOMPARE(Named<QLabel>(w, "lblDisplay")->text(), QStringLiteral("0."));
             QCOMPARE(f.services.beeps, 0);
             if (page == 2)
                 QCOMPARE(units->text(), QStringLiteral("99srxP%**+"));

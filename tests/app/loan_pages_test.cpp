@@ -1,6 +1,7 @@
 // The loan pages through their real widgets: typing and Tab, the focus cue, choosing by keyboard
 // and mouse (and how often that recalculates), the worked loans, silent stops, reported failures,
 // Clear, the sub-pages and a schedule of 10,000 instalments.
+#include "loan/ui/loan_page.h"
 #include "platform/widgets/container.h"
 #include "platform/widgets/list_box.h"
 #include "support/user_input.h"
@@ -18,12 +19,7 @@
 #include <QtTest>
 #include <cmath>
 
-using vexmoor::test::ChooseByMouse;
-using vexmoor::test::Click;
-using vexmoor::test::ClickTab;
-using vexmoor::test::FocusByMouse;
-using vexmoor::test::PressTab;
-using vexmoor::test::TypeInto;
+using namespace vexmoor::test;
 
 namespace vexmoor {
 
@@ -36,7 +32,7 @@ struct LoanWindow : test::WindowFixture
     explicit LoanWindow(bool visit = true)
     {
         if (visit)
-            ClickTab(window->tabOptions, 3);
+            ClickTab(Strip(*window, "tabOptions"), 3);
     }
     template<typename T> T* Control(const char* prefix, char page, int index) const
     {
@@ -52,8 +48,8 @@ struct LoanWindow : test::WindowFixture
     bool Bold(char page, int index) const { return Caption(page, index)->font().bold(); }
     QComboBox* Combo(const char* name) const { return Find<QComboBox>(name); }
     QComboBox* Modes(char page) const { return Combo(page == 'R' ? "cboCalRpy_3" : "cboCalPrn_1"); }
-    platform::ListBox* Schedule() const { return window->lstLsd; }
-    void SubPage(int tab) const { ClickTab(window->tabOptions2, tab); }
+    platform::ListBox* Schedule() const { return List(*window, "lstLsd"); }
+    void SubPage(int tab) const { ClickTab(Strip(*window, "tabOptions2"), tab); }
     // Schedule builds (and Clears), counted by the list's resets.
     auto CountBuilds() const
     {
@@ -135,7 +131,7 @@ void LoanPagesTest::firstVisit()
     LoanWindow f(false);
     QVERIFY(f.exposed);
     QCOMPARE(f.Text('R', 0), QString());
-    ClickTab(f.window->tabOptions, 3); // the zeros it writes: regions_test
+    ClickTab(Strip(*f.window, "tabOptions"), 3); // the zeros it writes: regions_test
     QCOMPARE(f.Modes('R')->currentIndex(), -1);
     QCOMPARE(f.Modes('R')->count(), 9);
 
@@ -146,8 +142,8 @@ void LoanPagesTest::firstVisit()
 
     // Later visits keep what the user entered.
     f.Enter('R', 0, "5");
-    ClickTab(f.window->tabOptions, 1);
-    ClickTab(f.window->tabOptions, 3);
+    ClickTab(Strip(*f.window, "tabOptions"), 1);
+    ClickTab(Strip(*f.window, "tabOptions"), 3);
     QCOMPARE(f.Text('R', 0), QStringLiteral("5.00"));
 }
 
@@ -165,7 +161,7 @@ void LoanPagesTest::focusCueFollowsTheFocus()
     // A click into the result field shows its cue as well; buttons have none.
     Click(f.Field('R', 4));
     QVERIFY(f.Bold('R', 4));
-    Click(f.window->cmdClrRpy);
+    Click(Named<QPushButton>(*f.window, "cmdClrRpy"));
     QVERIFY(!f.Bold('R', 4));
 
     f.SubPage(2);
@@ -184,7 +180,8 @@ void LoanPagesTest::subPagesShowOneAtATime()
     for (const int tab : {2, 3, 1}) {
         f.SubPage(tab);
         for (int i = 0; i < 3; ++i) {
-            QWidget* container = f.window->picOptions2[static_cast<std::int16_t>(i)];
+            QWidget* container =
+                Named<QWidget>(*f.window, "picOptions2", static_cast<std::int16_t>(i));
             QCOMPARE(platform::ContainerLeftTwips(container), i == tab - 1 ? 175 : -20000);
             QCOMPARE(container->isEnabled(), i == tab - 1);
         }
@@ -273,7 +270,7 @@ void LoanPagesTest::workedLoans()
     f.SubPage(loan.page == 'R' ? 1 : 2);
     f.EnterLoan(loan.page, loan.amount, loan.rate, loan.period, loan.term, loan.mode, type);
     QCOMPARE(f.Text(loan.page, 4), QString(type == "Amortize" ? loan.amortize : loan.flat));
-    const int rows = static_cast<int>(std::nearbyint(f.window->loanState.instalmentCount));
+    const int rows = static_cast<int>(std::nearbyint(f.window->Loan().State().instalmentCount));
     QCOMPARE(f.Schedule()->Count(), rows + 2);
     QVERIFY(f.Schedule()->Line(rows + 1).contains(" Totals : "));
     QCOMPARE(f.Schedule()->HorizontalExtent(), 350);
@@ -342,9 +339,10 @@ void LoanPagesTest::clearResetsOnePage()
     f.SubPage(1);
     f.EnterLoan('R', "1200", "1", "Week", "12", "Bi-Weekly [14]", "Flat Rate");
     QVERIFY(f.Schedule()->Count() > 0);
-    Click(f.window->cmdClrRpy); // leaving the mode selector recalculates first
+    Click(
+        Named<QPushButton>(*f.window, "cmdClrRpy")); // leaving the mode selector recalculates first
     const auto builds = f.CountBuilds();
-    Click(f.window->cmdClrRpy);
+    Click(Named<QPushButton>(*f.window, "cmdClrRpy"));
     QCOMPARE((QStringList {f.Text('R', 0), f.Text('R', 1), f.Text('R', 2), f.Text('R', 4)}),
              (QStringList {"0.00", "0.0000", "0", "0.00"}));
     QCOMPARE(f.Schedule()->Count(), 0);

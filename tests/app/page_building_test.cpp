@@ -1,5 +1,7 @@
 // Pages made late (on their first visit, or once the window has been painted) must end up as if
 // made at once, and a page made on its first visit must work at once.
+#include "loan/ui/loan_page.h"
+#include "platform/widgets/control_set.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/shape_panel.h"
 #include "platform/widgets/tab_strip.h"
@@ -12,10 +14,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using vexmoor::test::Click;
-using vexmoor::test::ClickTab;
-using vexmoor::test::TypeInto;
-using vexmoor::test::WindowFixture;
+using namespace vexmoor::test;
 
 namespace vexmoor {
 
@@ -75,18 +74,18 @@ class PageBuildingTest : public QObject
 private Q_SLOTS:
     void pagesMadeAfterThePaintMatchPagesMadeAtOnce();
     void aPageVisitedFirstIsMadeAndWorks();
-    void everyLayoutRowHasAMemberAndAMisspeltOneNone();
+    void controlsAPageCannotTakeAreNamed();
 };
 
 void PageBuildingTest::pagesMadeAfterThePaintMatchPagesMadeAtOnce()
 {
     WindowFixture atOnce;
-    atOnce.window->tabOptions->Select(3);
-    atOnce.window->tabOptions->Select(1);
+    Strip(*atOnce.window, "tabOptions")->Select(3);
+    Strip(*atOnce.window, "tabOptions")->Select(1);
     // The loan page is visited before the window is shown, so the pages are made out of order.
     WindowFixture later(Later::OnFirstVisit, false);
-    later.window->tabOptions->Select(3);
-    later.window->tabOptions->Select(1);
+    Strip(*later.window, "tabOptions")->Select(3);
+    Strip(*later.window, "tabOptions")->Select(1);
     QVERIFY(later.window->PageBuilt(MainPage::Loan) &&
             !later.window->PageBuilt(MainPage::BreakEven));
     later.Show();
@@ -111,37 +110,48 @@ void PageBuildingTest::aPageVisitedFirstIsMadeAndWorks()
         QCOMPARE(f.window->PageBuilt(static_cast<MainPage>(page)), page == 0);
 
     // Made by the visit, cleared as loading clears it, and working through its widgets.
-    f.window->tabOptions->Select(2);
+    Strip(*f.window, "tabOptions")->Select(2);
     QVERIFY(f.window->PageBuilt(MainPage::BreakEven) && !f.window->PageBuilt(MainPage::Loan));
     f.Show();
     QVERIFY(f.window->breakEvenPageActive);
     const char* texts[] = {"100", "10", "6", "1000"};
     for (int i = 0; i < 4; ++i)
         TypeInto(f.Find<QLineEdit>(QStringLiteral("txtBeV_%1").arg(i).toLatin1()), texts[i]);
-    Click(f.window->cmdCalBeV);
+    Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
     QCOMPARE(f.Find<QLineEdit>("txtBeV_9")->text(), QStringLiteral("250"));
-    QCOMPARE(f.window->lstBev->Count(), 101);
+    QCOMPARE(List(*f.window, "lstBev")->Count(), 101);
 
     // The loan page, if the idle moments have not made it already: its lists filled and its
     // first sub-page shown.
-    ClickTab(f.window->tabOptions, 3);
-    QVERIFY(f.window->loanPagePrepared && f.window->repaymentPageActive);
+    ClickTab(Strip(*f.window, "tabOptions"), 3);
+    QVERIFY(f.window->Loan().Prepared() && f.window->Loan().RepaymentPageActive());
     QCOMPARE(f.Find<QComboBox>("cboIntRat_2")->count(), 3);
     QVERIFY(f.Find<QLineEdit>("txtCalRpy_0")->isVisible());
     QVERIFY(f.services.messages.empty());
 }
 
-// The check that stops the program at start-up on a layout row with no member to go to.
-void PageBuildingTest::everyLayoutRowHasAMemberAndAMisspeltOneNone()
+// What stops the program at start-up: a control the layout puts on no page, a control its page
+// does not take, a member whose control was not made, a control of another kind than its member.
+void PageBuildingTest::controlsAPageCannotTakeAreNamed()
 {
-    for (const ControlSpec& control : WindowLayout())
-        QVERIFY2(frmVexmoor::HasMemberFor(control), ObjectName(control).c_str());
-    ControlSpec misspelt = *FindControl("txtCalPrn_0");
-    misspelt.name = "txtCalPrm";
-    QVERIFY(!frmVexmoor::HasMemberFor(misspelt));
-    ControlSpec wrongKind = *FindControl("lblCalRpy_0");
-    wrongKind.kind = ControlKind::TextBox;
-    QVERIFY(!frmVexmoor::HasMemberFor(wrongKind));
+    for (const int page : ControlPages())
+        QVERIFY(page >= -1 && page < kMainPageCount);
+
+    QWidget host;
+    auto* edit = new QLineEdit(&host);
+    auto* label = new QLabel(&host);
+    platform::ControlSet controls;
+    controls.Add("txtCalPrm", 0, edit); // misspelt in the layout
+    controls.Add("lblCalRpy", 0, label); // a caption where the page wants a field
+    controls.Add("lblBeV", 3, label);
+    platform::ControlArray<QLineEdit> fields;
+    QLineEdit* single = nullptr;
+    controls.Take("txtCalPrn", fields);
+    controls.Take("lblCalRpy", fields);
+    controls.Take("lblBeV", single);
+    QCOMPARE(controls.Problems(),
+             (QStringList {"txtCalPrn was not made", "lblCalRpy_0 is not of its member's kind",
+                           "lblBeV is a control array", "txtCalPrm_0 has no member to go to"}));
 }
 
 } // namespace vexmoor

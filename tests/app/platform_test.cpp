@@ -1,10 +1,10 @@
 // The platform layer against real widgets on the offscreen platform: Validate before the focus
 // leaves, key preview, tab strips, selectors, hidden containers, list boxes, twips and services.
+#include "platform/services/services.h"
 #include "platform/widgets/container.h"
 #include "platform/widgets/focus_events.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/selector.h"
-#include "platform/services/services.h"
 #include "platform/widgets/tab_strip.h"
 #include "platform/widgets/twips.h"
 

@@ -23,9 +23,7 @@
 #include <QtTest>
 #include <map>
 
-using vexmoor::test::Click;
-using vexmoor::test::TypeInto;
-using vexmoor::test::WindowFixture;
+using namespace vexmoor::test;
 
 namespace vexmoor {
 
@@ -44,16 +42,16 @@ QPalette DarkPalette()
 // Texts in every field and list: a break-even analysis and a loan schedule.
 void FillPages(WindowFixture& f)
 {
-    f.window->tabOptions->Select(2);
+    Strip(*f.window, "tabOptions")->Select(2);
     for (auto [field, text] : {std::pair {0, "100"}, {1, "10"}, {2, "6"}, {3, "1000"}})
-        TypeInto(f.window->txtBeV[static_cast<std::int16_t>(field)], text);
-    Click(f.window->cmdCalBeV);
-    f.window->tabOptions->Select(3);
+        TypeInto(Named<QLineEdit>(*f.window, "txtBeV", static_cast<std::int16_t>(field)), text);
+    Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
+    Strip(*f.window, "tabOptions")->Select(3);
     for (auto [field, text] : {std::pair {0, "10000"}, {1, "10"}, {2, "12"}})
-        TypeInto(f.window->txtCalRpy[static_cast<std::int16_t>(field)], text);
-    Click(f.window->cmdCalRpy);
-    f.window->lstBev->Flush();
-    f.window->lstLsd->Flush();
+        TypeInto(Named<QLineEdit>(*f.window, "txtCalRpy", static_cast<std::int16_t>(field)), text);
+    Click(Named<QPushButton>(*f.window, "cmdCalRpy"));
+    List(*f.window, "lstBev")->Flush();
+    List(*f.window, "lstLsd")->Flush();
 }
 
 // Shows every page and sub-page in turn; `check` runs on each with its name.
@@ -67,11 +65,11 @@ template<typename Check> void ForEachPage(WindowFixture& f, Check check)
                  {2, 3, "Graph"},         {3, 1, "Repayment"},  {3, 2, "Principal"},
                  {3, 3, "Loan Schedule"}, {4, 0, "Talk to Us"}, {5, 0, "Disclaimer"}};
     for (const auto& view : views) {
-        f.window->tabOptions->Select(view.tab);
+        Strip(*f.window, "tabOptions")->Select(view.tab);
         if (view.tab == 2)
-            f.window->tabOptions1->Select(view.subTab);
+            Strip(*f.window, "tabOptions1")->Select(view.subTab);
         if (view.tab == 3)
-            f.window->tabOptions2->Select(view.subTab);
+            Strip(*f.window, "tabOptions2")->Select(view.subTab);
         QApplication::processEvents();
         check(QString::fromLatin1(view.name));
     }
@@ -224,10 +222,13 @@ void ReadabilityTest::controlsAndCaptionsFitAtTheScreensDpi()
         }
     });
     for (platform::TabStrip* strip :
-         {f.window->tabOptions, f.window->tabOptions1, f.window->tabOptions2}) {
-        const auto* page = strip == f.window->tabOptions ? f.window->picOptions[0]
-            : strip == f.window->tabOptions1             ? f.window->picOptions1[0]
-                                                         : f.window->picOptions2[0];
+         {Strip(*f.window, "tabOptions"), Strip(*f.window, "tabOptions1"),
+          Strip(*f.window, "tabOptions2")}) {
+        const auto* page = strip == Strip(*f.window, "tabOptions")
+            ? Named<QWidget>(*f.window, "picOptions", 0)
+            : strip == Strip(*f.window, "tabOptions1")
+            ? Named<QWidget>(*f.window, "picOptions1", 0)
+            : Named<QWidget>(*f.window, "picOptions2", 0);
         QVERIFY2(page->y() > strip->Bar()->geometry().bottom(),
                  qPrintable(strip->Bar()->objectName()));
     }

@@ -3,6 +3,7 @@
 // region's own format, the region's ways of typing a group separator are taken and another
 // region's habits refused.
 #include "breakeven/ui/breakeven_chart.h"
+#include "breakeven/ui/breakeven_page.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/tab_strip.h"
 #include "support/scoped_region.h"
@@ -20,12 +21,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
-using vexmoor::test::Click;
-using vexmoor::test::ClickTab;
-using vexmoor::test::Enter;
-using vexmoor::test::PressTab;
-using vexmoor::test::ScopedRegion;
-using vexmoor::test::WindowFixture;
+using namespace vexmoor::test;
 
 namespace vexmoor {
 
@@ -90,7 +86,7 @@ void Choose(QComboBox* combo, const QString& label)
 
 QLineEdit* BreakEvenField(const WindowFixture& f, int index)
 {
-    return f.window->txtBeV[static_cast<std::int16_t>(index)];
+    return Named<QLineEdit>(*f.window, "txtBeV", static_cast<std::int16_t>(index));
 }
 
 QStringList Texts(const std::vector<QLineEdit*>& fields)
@@ -117,7 +113,7 @@ QString ScheduleRow(const QStringList& amounts)
 QStringList AxisLabels(const WindowFixture& f)
 {
     QStringList labels;
-    for (const QGraphicsItem* item : f.window->breakEvenChart->View()->scene()->items()) {
+    for (const QGraphicsItem* item : f.window->BreakEven().Chart().View()->scene()->items()) {
         if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
             labels
                 << text->document()->toRawText(); // the plain text turns no-break spaces to blanks
@@ -168,35 +164,36 @@ void RegionsTest::untouchedFieldsPassEveryTabThenClearAndType()
             QVERIFY2(reached.contains(field), qPrintable(field->objectName()));
     };
 
-    ClickTab(f.window->tabOptions, 2);
+    ClickTab(Strip(*f.window, "tabOptions"), 2);
     QCOMPARE(BreakEvenField(f, 3)->text(), zeros[0]);
     tabThrough(
         BreakEvenField(f, 0),
         {BreakEvenField(f, 0), BreakEvenField(f, 1), BreakEvenField(f, 2), BreakEvenField(f, 3)});
 
-    ClickTab(f.window->tabOptions, 3);
-    const auto& rpy = f.window->txtCalRpy;
-    const auto& prn = f.window->txtCalPrn;
+    ClickTab(Strip(*f.window, "tabOptions"), 3);
+    const auto& rpy = Array<QLineEdit>(*f.window, "txtCalRpy");
+    const auto& prn = Array<QLineEdit>(*f.window, "txtCalPrn");
     QCOMPARE(Texts({rpy[0], rpy[1], rpy[2], rpy[4]}),
              (QStringList {zeros[0], zeros[1], "0", zeros[0]}));
     tabThrough(rpy[0], {rpy[0], rpy[1], rpy[2]});
-    ClickTab(f.window->tabOptions2, 2);
+    ClickTab(Strip(*f.window, "tabOptions2"), 2);
     QCOMPARE(Texts({prn[0], prn[2], prn[3], prn[4]}),
              (QStringList {zeros[0], "0", zeros[1], zeros[0]}));
     tabThrough(prn[0], {prn[0], prn[2], prn[3]});
     QCOMPARE(prn[4]->text(), zeros[0]);
     QCOMPARE(f.services.MessageTexts(), QStringList());
     // The pocket calculator keeps its point in every region.
-    QCOMPARE(f.window->lblDisplay->text(), QStringLiteral("0."));
+    QCOMPARE(Named<QLabel>(*f.window, "lblDisplay")->text(), QStringLiteral("0."));
 
     const QString shown = QString::fromUtf8(region.shown);
-    ClickTab(f.window->tabOptions, 2);
-    Click(f.window->cmdClrBeV);
-    ClickTab(f.window->tabOptions, 3);
-    ClickTab(f.window->tabOptions2, 1);
-    Click(f.window->cmdClrRpy);
-    for (QLineEdit* field : {BreakEvenField(f, 3), f.window->txtCalRpy[0]}) {
-        ClickTab(f.window->tabOptions, field == f.window->txtCalRpy[0] ? 3 : 2);
+    ClickTab(Strip(*f.window, "tabOptions"), 2);
+    Click(Named<QPushButton>(*f.window, "cmdClrBeV"));
+    ClickTab(Strip(*f.window, "tabOptions"), 3);
+    ClickTab(Strip(*f.window, "tabOptions2"), 1);
+    Click(Named<QPushButton>(*f.window, "cmdClrRpy"));
+    for (QLineEdit* field : {BreakEvenField(f, 3), Named<QLineEdit>(*f.window, "txtCalRpy", 0)}) {
+        ClickTab(Strip(*f.window, "tabOptions"),
+                 field == Named<QLineEdit>(*f.window, "txtCalRpy", 0) ? 3 : 2);
         for (const QString& typed : Split(region.typed)) {
             Enter(field, typed);
             QCOMPARE(field->text(), shown);
@@ -225,23 +222,23 @@ void RegionsTest::workedExamplesInTheRegionsFormat()
     const ScopedRegion scoped(region.name);
     WindowFixture f;
 
-    ClickTab(f.window->tabOptions, 2);
+    ClickTab(Strip(*f.window, "tabOptions"), 2);
     for (int i = 0; i < 4; ++i)
         Enter(BreakEvenField(f, i), QStringList {"100", "10", "6", "1000"}[i]);
-    Click(f.window->cmdCalBeV);
+    Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
     std::vector<QLineEdit*> fields;
     for (int i = 0; i < kBreakEvenFieldCount; ++i)
         fields.push_back(BreakEvenField(f, i));
     const QStringList shown = Texts(fields);
     QCOMPARE(shown, Split(region.breakEven));
-    QCOMPARE(f.window->lstBev->Count(), 101);
-    QCOMPARE(f.window->lstBev->Line(1), AnalysisLine("1", Split(region.firstLine)));
-    QCOMPARE(f.window->lstBev->Line(100), AnalysisLine("100", shown.mid(5, 3)));
-    ClickTab(f.window->tabOptions1, 3);
+    QCOMPARE(List(*f.window, "lstBev")->Count(), 101);
+    QCOMPARE(List(*f.window, "lstBev")->Line(1), AnalysisLine("1", Split(region.firstLine)));
+    QCOMPARE(List(*f.window, "lstBev")->Line(100), AnalysisLine("100", shown.mid(5, 3)));
+    ClickTab(Strip(*f.window, "tabOptions1"), 3);
     QTRY_VERIFY(AxisLabels(f).contains(QString::fromUtf8(region.axisLabel)));
 
-    ClickTab(f.window->tabOptions, 3);
-    const auto& rpy = f.window->txtCalRpy;
+    ClickTab(Strip(*f.window, "tabOptions"), 3);
+    const auto& rpy = Array<QLineEdit>(*f.window, "txtCalRpy");
     Enter(rpy[0], "100000");
     Choose(f.Find<QComboBox>("cboIntRat_2"), "Amortize");
     Enter(rpy[1], "10");
@@ -249,8 +246,8 @@ void RegionsTest::workedExamplesInTheRegionsFormat()
     Enter(rpy[2], "12");
     QCOMPARE(f.Find<QComboBox>("cboCalRpy_3")->currentText(), QStringLiteral("Monthly [12]"));
     QCOMPARE(Texts({rpy[0], rpy[1], rpy[2], rpy[4]}), Split(region.loan));
-    QCOMPARE(f.window->lstLsd->Count(), 14);
-    QCOMPARE(f.window->lstLsd->Line(1), ScheduleRow(Split(region.firstRow)));
+    QCOMPARE(List(*f.window, "lstLsd")->Count(), 14);
+    QCOMPARE(List(*f.window, "lstLsd")->Line(1), ScheduleRow(Split(region.firstRow)));
     QCOMPARE(f.services.MessageTexts(), QStringList());
 }
 

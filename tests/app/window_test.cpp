@@ -1,6 +1,7 @@
 // The main window through its real widgets: the design's figures for a sample of controls of
 // every page, looks and screen-reader names, the page switch, what Tab and access keys reach,
 // the links, and closing.
+#include "loan/ui/loan_page.h"
 #include "platform/widgets/container.h"
 #include "platform/widgets/shape_panel.h"
 #include "platform/widgets/tab_strip.h"
@@ -17,7 +18,7 @@
 #include <QtTest>
 
 using vexmoor::platform::ContainerLeftTwips;
-using vexmoor::test::WindowFixture;
+using namespace vexmoor::test;
 
 namespace vexmoor {
 
@@ -76,8 +77,8 @@ void WindowTest::controlsStandWhereTheDesignPutsThem()
     const char* tabs[] = {"&Calculator", "&Break Even", "&Loan Calculator", "Talk to Us",
                           "&Disclaimer"};
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(f.window->tabOptions->Bar()->tabText(i), QString(tabs[i]));
-    QCOMPARE(f.window->tabOptions->Bar()->tabToolTip(2),
+        QCOMPARE(Strip(*f.window, "tabOptions")->Bar()->tabText(i), QString(tabs[i]));
+    QCOMPARE(Strip(*f.window, "tabOptions")->Bar()->tabToolTip(2),
              QStringLiteral("Calculate and Generate Loan Schedules"));
 }
 
@@ -91,7 +92,7 @@ void WindowTest::tabOrderFollowsTheDesign()
     };
     for (auto [tab, stretch] : rows) {
         WindowFixture f;
-        f.window->tabOptions->Select(tab);
+        Strip(*f.window, "tabOptions")->Select(tab);
         const QStringList chain = QString(stretch).split(' ');
         f.Find<QWidget>(qPrintable(chain[0]))->setFocus();
         QStringList walked {chain[0]};
@@ -112,11 +113,16 @@ void WindowTest::looksAndScreenReaderNames()
     QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
     QVERIFY(!f.window->windowIcon().isNull());
     // The panels take their colours at load; the Disclaimer's keeps its design colours.
-    QCOMPARE(f.window->shpVexmr[0]->FillColor(), QColor(143, 188, 143));
-    QCOMPARE(f.window->shpVexmr[1]->OutlineColor(), QColor(205, 133, 63));
-    QCOMPARE(f.window->shpBeVAny[2]->FillColor(), QColor(245, 222, 179));
-    QCOMPARE(f.window->shpLonCal[2]->OutlineColor(), QColor(34, 139, 34));
-    QCOMPARE(f.window->shpVexmr[2]->OutlineColor(), QColor(192, 192, 192));
+    QCOMPARE(Named<platform::ShapePanel>(*f.window, "shpVexmr", 0)->FillColor(),
+             QColor(143, 188, 143));
+    QCOMPARE(Named<platform::ShapePanel>(*f.window, "shpVexmr", 1)->OutlineColor(),
+             QColor(205, 133, 63));
+    QCOMPARE(Named<platform::ShapePanel>(*f.window, "shpBeVAny", 2)->FillColor(),
+             QColor(245, 222, 179));
+    QCOMPARE(Named<platform::ShapePanel>(*f.window, "shpLonCal", 2)->OutlineColor(),
+             QColor(34, 139, 34));
+    QCOMPARE(Named<platform::ShapePanel>(*f.window, "shpVexmr", 2)->OutlineColor(),
+             QColor(192, 192, 192));
 
     auto* display = f.Find<QLabel>("lblDisplay");
     QCOMPARE(display->font().pointSizeF(), 33.0);
@@ -157,39 +163,42 @@ void WindowTest::eachPageShowsAloneAndClosesWithoutAFile()
     for (int tab = 1; tab <= 5; ++tab) {
         WindowFixture f;
         frmVexmoor& w = *f.window;
-        QVERIFY(w.tabOptions->Selected() == 1 && w.calculatorPageActive && !w.loanPagePrepared);
+        QVERIFY(Strip(w, "tabOptions")->Selected() == 1 && w.calculatorPageActive &&
+                !w.Loan().Prepared());
         // Away first, so that every tab is a change of the selection.
-        w.tabOptions->Select(tab == 5 ? 4 : 5);
-        QTest::mouseClick(w.tabOptions->Bar(), Qt::LeftButton, {},
-                          w.tabOptions->Bar()->tabRect(tab - 1).center());
-        QCOMPARE(w.tabOptions->Selected(), tab);
+        Strip(w, "tabOptions")->Select(tab == 5 ? 4 : 5);
+        QTest::mouseClick(Strip(w, "tabOptions")->Bar(), Qt::LeftButton, {},
+                          Strip(w, "tabOptions")->Bar()->tabRect(tab - 1).center());
+        QCOMPARE(Strip(w, "tabOptions")->Selected(), tab);
         QCOMPARE(QStringLiteral("%1%2%3%4")
                      .arg(w.calculatorPageActive)
                      .arg(w.breakEvenPageActive)
                      .arg(w.loanPageActive)
                      .arg(w.talkToUsPageActive),
                  QString(flags[tab - 1]));
-        QCOMPARE(w.loanPagePrepared, tab == 3);
+        QCOMPARE(w.Loan().Prepared(), tab == 3);
         for (std::int16_t i = 0; i < 5; ++i) {
-            QCOMPARE(ContainerLeftTwips(w.picOptions[i]), i == tab - 1 ? 210 : -20000);
-            QCOMPARE(w.picOptions[i]->isEnabled(), i == tab - 1);
-            QCOMPARE(w.picOptions[i]->isVisible(), i == tab - 1);
+            QCOMPARE(ContainerLeftTwips(Named<QWidget>(w, "picOptions", i)),
+                     i == tab - 1 ? 210 : -20000);
+            QCOMPARE(Named<QWidget>(w, "picOptions", i)->isEnabled(), i == tab - 1);
+            QCOMPARE(Named<QWidget>(w, "picOptions", i)->isVisible(), i == tab - 1);
         }
 
         // Tab reaches only the shown page, the tab strip and the bottom link.
-        QWidget* page = w.picOptions[static_cast<std::int16_t>(tab - 1)];
+        QWidget* page = Named<QWidget>(w, "picOptions", static_cast<std::int16_t>(tab - 1));
         QWidget* link = f.Find<QWidget>("lblQnbWeb_0");
-        w.tabOptions->Bar()->setFocus();
+        Strip(w, "tabOptions")->Bar()->setFocus();
         for (int i = 0; i < 80; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
-            QVERIFY2(page->isAncestorOf(focus) || focus == w.tabOptions->Bar() || focus == link,
+            QVERIFY2(page->isAncestorOf(focus) || focus == Strip(w, "tabOptions")->Bar() ||
+                         focus == link,
                      qPrintable(focus->objectName()));
         }
         // The bottom link shows and works with every page.
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(f.services.openedUrls, QStringList {"https://www.quenbry.com"});
-        QCOMPARE(w.tabOptions->Selected(), tab);
+        QCOMPARE(Strip(w, "tabOptions")->Selected(), tab);
 
         QVERIFY(w.close());
         QVERIFY(QDir(f.logFolder.path()).isEmpty());
@@ -211,7 +220,7 @@ void WindowTest::accessKeysOfHiddenPagesDoNothing()
 void WindowTest::linksOpenTheirAddresses()
 {
     WindowFixture f;
-    f.window->tabOptions->Select(4);
+    Strip(*f.window, "tabOptions")->Select(4);
     // The picture is read on this first visit.
     QCOMPARE(f.Find<QLabel>("imgQnfSut")->pixmap().size(), QSize(174, 203));
     for (auto [name, address] :

@@ -4,6 +4,7 @@
 
 #include "fake_services.h"
 #include "shell/ui/frm_vexmoor.h"
+#include "support/named_controls.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,25 +1,23 @@
 // Taking the break-even results away: the analysis list's copy, Copy All and Save as CSV…, and
 // the graph's context menu with Copy Graph and Save Graph As….
-#include "shell/ui/frm_vexmoor.h"
-
 #include "breakeven/ui/breakeven_chart.h"
-#include "errors/ui/guard.h"
-#include "platform/widgets/context_menu.h"
+#include "breakeven/ui/breakeven_page.h"
 #include "platform/export/image_export.h"
 #include "platform/export/list_export.h"
 #include "platform/services/services.h"
+#include "platform/widgets/context_menu.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace vexmoor {
 
-void frmVexmoor::ConnectBreakEvenExport()
+void BreakEvenPage::MakeExport()
 {
     new platform::ListExport(lstBev, QStringLiteral("lstBev"),
-                             QStringLiteral("break-even-analysis.csv"), regionalFormat,
+                             QStringLiteral("break-even-analysis.csv"), m_context.regionalFormat,
                              GuardedPlain);
-    graphMenu = new platform::ContextMenu(
+    m_graphMenu = new platform::ContextMenu(
         chtBeVAny, QStringLiteral("chtBeVAnyMenu"),
         [this](QMenu& menu) {
             menu.addAction(QStringLiteral("&Copy Graph"), this, [this] { chtBeVAny_CopyGraph(); });
@@ -28,21 +26,21 @@ void frmVexmoor::ConnectBreakEvenExport()
         },
         [this](QMenu& menu) {
             for (QAction* action : menu.actions())
-                action->setEnabled(breakEvenChart->Created());
+                action->setEnabled(m_chart->Created());
         });
 }
 
-void frmVexmoor::chtBeVAny_CopyGraph()
+void BreakEvenPage::chtBeVAny_CopyGraph()
 {
-    Guarded("chtBeVAny_CopyGraph", GuardVariant::Plain,
-            [&] { platform::CopyControlImage(chtBeVAny); });
+    m_context.Guard("chtBeVAny_CopyGraph", GuardVariant::Plain,
+                    [&] { platform::CopyControlImage(chtBeVAny); });
 }
 
-void frmVexmoor::chtBeVAny_SaveGraph()
+void BreakEvenPage::chtBeVAny_SaveGraph()
 {
-    Guarded("chtBeVAny_SaveGraph", GuardVariant::Plain, [&] {
+    m_context.Guard("chtBeVAny_SaveGraph", GuardVariant::Plain, [&] {
         const QString title = QStringLiteral("Save Graph As");
-        const QString path = platform::CurrentServices().SaveFileName(
+        const QString path = m_context.Services().SaveFileName(
             title, platform::SuggestedSavePath(QStringLiteral("break-even-graph.png")),
             QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
         if (path.isEmpty())
@@ -50,8 +48,7 @@ void frmVexmoor::chtBeVAny_SaveGraph()
         const QString failure =
             platform::SaveControlImage(chtBeVAny, path, QStringLiteral("Break-Even Graph"));
         if (!failure.isEmpty())
-            platform::CurrentServices().ShowWarning(platform::NotSavedMessage(path, failure),
-                                                    title);
+            m_context.Services().ShowWarning(platform::NotSavedMessage(path, failure), title);
     });
 }
 

@@ -3,16 +3,16 @@
 //
 // The core works on a copy of the ten field texts; whatever it wrote is put back into the text
 // boxes even when it stops with a failure, so the page shows the texts written before it.
+#include "breakeven/ui/breakeven_page.h"
+
 #include "breakeven/ui/breakeven_chart.h"
 #include "errors/core/failure.h"
-#include "errors/ui/guard.h"
+#include "platform/text.h"
 #include "platform/widgets/container.h"
+#include "platform/widgets/control_set.h"
 #include "platform/widgets/focus_events.h"
 #include "platform/widgets/list_box.h"
-#include "platform/services/services.h"
 #include "platform/widgets/tab_strip.h"
-#include "platform/text.h"
-#include "shell/ui/frm_vexmoor.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -87,107 +87,122 @@ bool IsAscii(const RegionalFormat& format)
 
 } // namespace
 
-void frmVexmoor::ConnectBreakEven()
+BreakEvenPage::BreakEvenPage(const PageContext& context, QObject* parent)
+    : Page(context, parent)
+{ }
+
+void BreakEvenPage::Make(platform::ControlSet& controls)
 {
+    controls.Take(QStringLiteral("tabOptions1"), tabOptions1);
+    controls.Take(QStringLiteral("picOptions1"), picOptions1);
+    controls.Take(QStringLiteral("lblBeV"), lblBeV);
+    controls.Take(QStringLiteral("txtBeV"), txtBeV);
+    controls.Take(QStringLiteral("cmdCalBeV"), cmdCalBeV);
+    controls.Take(QStringLiteral("cmdClrBeV"), cmdClrBeV);
+    controls.Take(QStringLiteral("lstBev"), lstBev);
+    controls.Take(QStringLiteral("chtBeVAny"), chtBeVAny);
     for (const auto& [index, edit] : txtBeV) {
         const std::int16_t i = index;
         if (QLabel* label = lblBeV[i])
             label->setProperty(kDesignBoldProperty, label->font().bold());
-        focusEvents->Attach(edit,
-                            platform::FocusHandlers {
-                                [this, i](bool& cancel) { txtBeV_Validate(i, cancel); },
-                                [this, i] { txtBeV_GotFocus(i); },
-                                [this, i] { txtBeV_LostFocus(i); },
-                            });
+        m_context.focusEvents->Attach(edit,
+                                      platform::FocusHandlers {
+                                          [this, i](bool& cancel) { txtBeV_Validate(i, cancel); },
+                                          [this, i] { txtBeV_GotFocus(i); },
+                                          [this, i] { txtBeV_LostFocus(i); },
+                                      });
     }
     connect(cmdCalBeV, &QPushButton::clicked, this, [this] { cmdCalBeV_Click(); });
     connect(cmdClrBeV, &QPushButton::clicked, this, [this] { cmdClrBeV_Click(); });
     tabOptions1->SetClickHandler([this] { tabOptions1_Click(); });
 
-    breakEvenChart = new BreakEvenChart(chtBeVAny, this);
-    breakEvenChart->SetPointHandler(
+    m_chart = new BreakEvenChart(chtBeVAny, this);
+    m_chart->SetPointHandler(
         [this](int series, int point) { chtBeVAny_PointSelected(series, point); });
-    ConnectBreakEvenExport();
+    MakeExport();
 }
 
-void frmVexmoor::txtBeV_GotFocus(std::int16_t index)
+void BreakEvenPage::txtBeV_GotFocus(std::int16_t index)
 {
     SetBold(lblBeV[index], true);
 }
 
-void frmVexmoor::txtBeV_LostFocus(std::int16_t index)
+void BreakEvenPage::txtBeV_LostFocus(std::int16_t index)
 {
     // Back to the label's own weight: the break-even units caption is bold by design and stays so.
     if (QLabel* label = lblBeV[index])
         SetBold(label, label->property(kDesignBoldProperty).toBool());
-    Guarded("txtBeV_LostFocus", GuardVariant::Plain, [&] {
+    m_context.Guard("txtBeV_LostFocus", GuardVariant::Plain, [&] {
         QLineEdit* edit = txtBeV[index];
-        const std::string text = ReformatFieldText(index, ToStd(edit->text()), regionalFormat);
+        const std::string text =
+            ReformatFieldText(index, ToStd(edit->text()), m_context.regionalFormat);
         edit->setText(ToQString(text));
     });
 }
 
-void frmVexmoor::txtBeV_Validate(std::int16_t index, bool& cancel)
+void BreakEvenPage::txtBeV_Validate(std::int16_t index, bool& cancel)
 {
-    const GuardOutcome outcome = Guarded("txtBeV_Validate", GuardVariant::InvalidNumber, [&] {
-        RunOnFields(txtBeV, [&](BreakEvenFields& fields) {
-            ValidateBreakEvenField(index, fields, breakEven, regionalFormat);
+    const GuardOutcome outcome =
+        m_context.Guard("txtBeV_Validate", GuardVariant::InvalidNumber, [&] {
+            RunOnFields(txtBeV, [&](BreakEvenFields& fields) {
+                ValidateBreakEvenField(index, fields, m_breakEven, m_context.regionalFormat);
+            });
         });
-    });
     if (outcome.cancel)
         cancel = true;
 }
 
-void frmVexmoor::cmdCalBeV_Click()
+void BreakEvenPage::cmdCalBeV_Click()
 {
-    const GuardOutcome outcome = Guarded("cmdCalBeV_Click", GuardVariant::Plain, [&] {
+    const GuardOutcome outcome = m_context.Guard("cmdCalBeV_Click", GuardVariant::Plain, [&] {
         RunOnFields(txtBeV, [&](BreakEvenFields& fields) {
-            ComputeBreakEven(fields, breakEven, regionalFormat);
+            ComputeBreakEven(fields, m_breakEven, m_context.regionalFormat);
         });
     });
     if (outcome.completed)
         GenChart();
 }
 
-void frmVexmoor::cmdClrBeV_Click()
+void BreakEvenPage::cmdClrBeV_Click()
 {
     ClearBreakEven();
 }
 
-void frmVexmoor::ClearBreakEven()
+void BreakEvenPage::ClearBreakEven()
 {
     // The figures go back to 0 with the texts; the graph keeps the last result.
     RunOnFields(txtBeV, [&](BreakEvenFields& fields) {
-        ResetBreakEven(fields, breakEven, regionalFormat);
+        ResetBreakEven(fields, m_breakEven, m_context.regionalFormat);
     });
     lstBev->Clear();
 }
 
-void frmVexmoor::LoadBreakEvenPage()
+void BreakEvenPage::Load()
 {
     ClearBreakEven();
     tabOptions1_Click();
 }
 
-void frmVexmoor::tabOptions1_Click()
+void BreakEvenPage::tabOptions1_Click()
 {
-    Guarded("tabOptions1_Click", GuardVariant::Plain, [&] {
+    m_context.Guard("tabOptions1_Click", GuardVariant::Plain, [&] {
         const int selected = tabOptions1->Selected() - 1;
-        platform::ShowOnly(picOptions1, selected, kSubPageLeftTwips);
+        platform::ShowOnly(picOptions1, selected, platform::kSubPageLeftTwips);
         if (selected == static_cast<int>(BreakEvenSubPage::Graph))
-            breakEvenChart->EnsureCreated();
+            m_chart->EnsureCreated();
     });
 }
 
-void frmVexmoor::GenChart()
+void BreakEvenPage::GenChart()
 {
-    Guarded("GenChart", GuardVariant::Plain, [&] {
+    m_context.Guard("GenChart", GuardVariant::Plain, [&] {
         lstBev->Clear();
         BreakEvenAnalysis analysis;
-        const bool ascii = IsAscii(regionalFormat);
+        const bool ascii = IsAscii(m_context.regionalFormat);
         const auto fill = [&] { FillList(lstBev, analysis.lines, ascii); };
         try {
-            BuildBreakEvenAnalysis(ToStd(txtBeV[0]->text()), breakEven, regionalFormat, analysis);
+            BuildBreakEvenAnalysis(ToStd(txtBeV[0]->text()), m_breakEven, m_context.regionalFormat,
+                                   analysis);
         } catch (...) {
             fill();
             throw;
@@ -195,20 +210,21 @@ void frmVexmoor::GenChart()
         fill();
         if (analysis.extentSet)
             lstBev->SetHorizontalExtent(kListExtentPixels);
-        breakEvenChart->SetGrid(std::move(analysis.grid));
+        m_chart->SetGrid(std::move(analysis.grid));
     });
 }
 
-void frmVexmoor::chtBeVAny_PointSelected(int series, int dataPoint)
+void BreakEvenPage::chtBeVAny_PointSelected(int series, int dataPoint)
 {
     // Failures here can only be the program's own; they are reported like any handler's.
-    Guarded("chtBeVAny_PointSelected", GuardVariant::Plain, [&] {
+    m_context.Guard("chtBeVAny_PointSelected", GuardVariant::Plain, [&] {
         double value = 0;
-        if (!breakEvenChart->Grid().Value(series, dataPoint, value))
+        if (!m_chart->Grid().Value(series, dataPoint, value))
             return;
-        platform::CurrentServices().ShowMessage(QStringLiteral("Value of DataPoint = ") +
-                                                    ToQString(DataPointText(value, regionalFormat)),
-                                                QStringLiteral("Break-Even Graph"));
+        m_context.Services().ShowMessage(
+            QStringLiteral("Value of DataPoint = ") +
+                ToQString(DataPointText(value, m_context.regionalFormat)),
+            QStringLiteral("Break-Even Graph"));
     });
 }
 

@@ -2,6 +2,8 @@
 // codes (the window's key-down) and typed characters (the window's key-press).
 #pragma once
 
+#include "common/core/key_codes.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -32,25 +34,6 @@ inline constexpr std::array<CalculatorPadKey, 23> kCalculatorPad {{
 
 // The caption of the pad key with this index; empty when there is no such key.
 std::string_view CalculatorKeyCaption(int index);
-
-// Platform key codes and the shift bits of a key-down.
-namespace keycode {
-inline constexpr int kBackspace = 8;
-inline constexpr int kTab = 9;
-inline constexpr int kEnter = 13;
-inline constexpr int kEscape = 27;
-inline constexpr int kDelete = 46;
-inline constexpr int kDigit0 = 48; // main row, 48 to 57
-inline constexpr int kKeypad0 = 96; // keypad digits, 96 to 105
-inline constexpr int kKeypadMultiply = 106;
-inline constexpr int kKeypadAdd = 107;
-inline constexpr int kKeypadSubtract = 109;
-inline constexpr int kKeypadDecimal = 110;
-inline constexpr int kKeypadDivide = 111;
-} // namespace keycode
-inline constexpr int kShiftMask = 1;
-inline constexpr int kCtrlMask = 2;
-inline constexpr int kAltMask = 4;
 
 // The pad index a key-down presses, or -1. A main-row digit held with Shift presses nothing:
 // on many layouts it types a symbol ("*" with Shift+8), and the typed character presses its

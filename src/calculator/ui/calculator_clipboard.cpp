@@ -2,13 +2,10 @@
 // Ctrl+V or Shift+Insert pastes a number by pressing its keys in turn, and the display's context
 // menu offers both. The window's key preview hands these keys here before its key maps see them,
 // so a copy or paste never presses a calculator key by accident.
-#include "shell/ui/frm_vexmoor.h"
-
 #include "calculator/core/calculator_clipboard.h"
-#include "errors/ui/guard.h"
-#include "platform/widgets/context_menu.h"
-#include "platform/services/services.h"
+#include "calculator/ui/calculator_page.h"
 #include "platform/text.h"
+#include "platform/widgets/context_menu.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -19,24 +16,9 @@
 
 namespace vexmoor {
 
-namespace {
-
-enum class ClipboardKey { None, Copy, Paste };
-
-ClipboardKey ClipboardKeyOf(const QKeyEvent& key)
+void CalculatorPage::MakeDisplayMenu()
 {
-    if (platform::IsCopyKey(key))
-        return ClipboardKey::Copy;
-    if (platform::IsPasteKey(key))
-        return ClipboardKey::Paste;
-    return ClipboardKey::None;
-}
-
-} // namespace
-
-void frmVexmoor::ConnectCalculatorClipboard()
-{
-    displayMenu = new platform::ContextMenu(
+    m_displayMenu = new platform::ContextMenu(
         lblDisplay, QStringLiteral("lblDisplayMenu"),
         [this](QMenu& menu) {
             using platform::WithShortcutText;
@@ -48,44 +30,43 @@ void frmVexmoor::ConnectCalculatorClipboard()
         },
         [this](QMenu& menu) {
             const bool number =
-                CalculatorCopyText(platform::ToStd(lblDisplay->text()), regionalFormat).has_value();
+                CalculatorCopyText(platform::ToStd(lblDisplay->text()), m_context.regionalFormat)
+                    .has_value();
             menu.findChild<QAction*>(QStringLiteral("copy"))->setEnabled(number);
         });
 }
 
-bool frmVexmoor::CalculatorClipboardKey(QKeyEvent* event)
+bool CalculatorPage::ClipboardKey(const QKeyEvent& event)
 {
-    switch (ClipboardKeyOf(*event)) {
-    case ClipboardKey::Copy:
+    if (platform::IsCopyKey(event)) {
         lblDisplay_Copy();
         return true;
-    case ClipboardKey::Paste:
+    }
+    if (platform::IsPasteKey(event)) {
         lblDisplay_Paste();
         return true;
-    case ClipboardKey::None:
-        break;
     }
     return false;
 }
 
-void frmVexmoor::lblDisplay_Copy()
+void CalculatorPage::lblDisplay_Copy()
 {
-    Guarded("lblDisplay_Copy", GuardVariant::Plain, [&] {
+    m_context.Guard("lblDisplay_Copy", GuardVariant::Plain, [&] {
         // An error on the display is no number: the clipboard keeps what it had.
         const std::optional<std::string> number =
-            CalculatorCopyText(platform::ToStd(lblDisplay->text()), regionalFormat);
+            CalculatorCopyText(platform::ToStd(lblDisplay->text()), m_context.regionalFormat);
         if (number)
             QGuiApplication::clipboard()->setText(platform::ToQString(*number));
     });
 }
 
-void frmVexmoor::lblDisplay_Paste()
+void CalculatorPage::lblDisplay_Paste()
 {
-    Guarded("lblDisplay_Paste", GuardVariant::Plain, [&] {
+    m_context.Guard("lblDisplay_Paste", GuardVariant::Plain, [&] {
         const std::optional<std::vector<std::int16_t>> keys = CalculatorPasteKeys(
-            platform::ToStd(QGuiApplication::clipboard()->text()), regionalFormat);
+            platform::ToStd(QGuiApplication::clipboard()->text()), m_context.regionalFormat);
         if (!keys) {
-            platform::CurrentServices().Beep();
+            m_context.Services().Beep();
             return;
         }
         for (const std::int16_t key : *keys)

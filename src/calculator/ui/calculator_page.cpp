@@ -1,21 +1,25 @@
 // The calculator key pad: every key, clicked or pressed from the keyboard, runs cmdCalc_Click
 // with its index; the engine does the work and the display shows its text.
-#include "shell/ui/frm_vexmoor.h"
+#include "calculator/ui/calculator_page.h"
 
-#include "calculator/core/calculator_engine.h"
 #include "calculator/core/calculator_keys.h"
 #include "errors/core/failure.h"
-#include "errors/ui/guard.h"
-#include "platform/services/services.h"
 #include "platform/text.h"
+#include "platform/widgets/control_set.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace vexmoor {
 
-void frmVexmoor::ConnectCalculator()
+CalculatorPage::CalculatorPage(const PageContext& context, QObject* parent)
+    : Page(context, parent)
+{ }
+
+void CalculatorPage::Make(platform::ControlSet& controls)
 {
+    controls.Take(QStringLiteral("lblDisplay"), lblDisplay);
+    controls.Take(QStringLiteral("cmdCalc"), cmdCalc);
     for (const CalculatorPadKey& key : kCalculatorPad) {
         if (QPushButton* button = cmdCalc[key.index])
             button->setAccessibleDescription(platform::ToQString(key.description));
@@ -24,12 +28,12 @@ void frmVexmoor::ConnectCalculator()
         const std::int16_t keyIndex = index;
         connect(button, &QPushButton::clicked, this, [this, keyIndex] { cmdCalc_Click(keyIndex); });
     }
-    ConnectCalculatorClipboard();
+    MakeDisplayMenu();
 }
 
-void frmVexmoor::cmdCalc_Click(std::int16_t index)
+void CalculatorPage::cmdCalc_Click(std::int16_t index)
 {
-    Guarded("cmdCalcClick", GuardVariant::Plain, [&] {
+    m_context.Guard("cmdCalcClick", GuardVariant::Plain, [&] {
         QPushButton* key = cmdCalc[index];
         if (key == nullptr)
             throw Failure(ErrorNumber::InvalidProcedureCall);
@@ -37,12 +41,32 @@ void frmVexmoor::cmdCalc_Click(std::int16_t index)
         const QByteArray caption = key->text().toUtf8();
         // An overflow throws here, before the display is touched: it keeps its last text.
         const CalculatorKeyResult result = PressCalculatorKey(
-            calculator,
+            m_calculator,
             std::string_view(caption.constData(), static_cast<std::size_t>(caption.size())));
         if (result.beep)
-            platform::CurrentServices().Beep();
+            m_context.Services().Beep();
         lblDisplay->setText(platform::ToQString(result.display));
     });
+}
+
+bool CalculatorPage::PressKeyForCode(int keyCode, int shift)
+{
+    return PressPadKey(CalculatorKeyForKeyCode(keyCode, shift));
+}
+
+bool CalculatorPage::PressKeyForCharacter(int charCode)
+{
+    return PressPadKey(CalculatorKeyForCharacter(charCode));
+}
+
+bool CalculatorPage::PressPadKey(int index)
+{
+    if (index < 0)
+        return false;
+    const auto keyIndex = static_cast<std::int16_t>(index);
+    cmdCalc[keyIndex]->setFocus(Qt::OtherFocusReason);
+    cmdCalc_Click(keyIndex);
+    return true;
 }
 
 } // namespace vexmoor

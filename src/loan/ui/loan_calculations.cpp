@@ -4,14 +4,13 @@
 // shows no result and no schedule rather than the previous ones, which the inputs no longer
 // produce; a principal already shown before the fault stays, and only the schedule goes.
 #include "errors/core/failure.h"
-#include "errors/ui/guard.h"
 #include "loan/core/loan_calculation.h"
 #include "loan/core/loan_schedule.h"
+#include "loan/ui/loan_page.h"
 #include "loan/ui/loan_page_view.h"
+#include "platform/text.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/selector.h"
-#include "platform/text.h"
-#include "shell/ui/frm_vexmoor.h"
 
 #include <QLineEdit>
 
@@ -48,19 +47,19 @@ std::string NormaliseModeSelector(platform::Selector* selector)
 
 } // namespace
 
-void frmVexmoor::cmdCalRpy_Click()
+void LoanPage::cmdCalRpy_Click()
 {
     CalculateLoan(LoanEntryPage::Repayment);
 }
 
-void frmVexmoor::cmdCalPrn_Click()
+void LoanPage::cmdCalPrn_Click()
 {
     CalculateLoan(LoanEntryPage::Principal);
 }
 
-void frmVexmoor::CalculateLoan(LoanEntryPage page)
+void LoanPage::CalculateLoan(LoanEntryPage page)
 {
-    const LoanPageView view = ViewOf(*this, page);
+    const LoanPageView view = ViewOf(page);
     const bool repayment = page == LoanEntryPage::Repayment;
     QLineEdit* result = view.Result();
     bool shown = false;
@@ -68,20 +67,21 @@ void frmVexmoor::CalculateLoan(LoanEntryPage page)
         result->setText(ToQString(text));
         shown = true;
     };
-    const GuardOutcome outcome = Guarded(view.calculateName, GuardVariant::SilentArithmetic, [&] {
-        LoanEntries entries;
-        entries.mode = NormaliseModeSelector(view.Mode());
-        entries.amount = Text(view.fields[view.at.amountField]);
-        entries.rate = Text(view.fields[view.at.rateField]);
-        entries.ratePeriod = Text(cboIntRat[view.at.ratePeriodSelector]);
-        entries.term = Text(view.fields[view.at.termField]);
-        entries.loanType = Text(cboIntRat[view.at.loanTypeSelector]);
-        if (repayment)
-            CalculateRepayment(entries, loanState, regionalFormat, show);
-        else
-            CalculatePrincipal(entries, loanState, regionalFormat, show);
-        LoanSchedule(repayment);
-    });
+    const GuardOutcome outcome =
+        m_context.Guard(view.calculateName, GuardVariant::SilentArithmetic, [&] {
+            LoanEntries entries;
+            entries.mode = NormaliseModeSelector(view.Mode());
+            entries.amount = Text(view.fields[view.at.amountField]);
+            entries.rate = Text(view.fields[view.at.rateField]);
+            entries.ratePeriod = Text(cboIntRat[view.at.ratePeriodSelector]);
+            entries.term = Text(view.fields[view.at.termField]);
+            entries.loanType = Text(cboIntRat[view.at.loanTypeSelector]);
+            if (repayment)
+                CalculateRepayment(entries, m_loanState, m_context.regionalFormat, show);
+            else
+                CalculatePrincipal(entries, m_loanState, m_context.regionalFormat, show);
+            LoanSchedule(repayment);
+        });
     if (!outcome.completed && IsSilentArithmeticFault(outcome.errorNumber)) {
         if (!shown)
             result->clear();
@@ -89,9 +89,9 @@ void frmVexmoor::CalculateLoan(LoanEntryPage page)
     }
 }
 
-void frmVexmoor::LoanSchedule(bool fromRepayment)
+void LoanPage::LoanSchedule(bool fromRepayment)
 {
-    Guarded("LoanSchedule", GuardVariant::Plain, [&] {
+    m_context.Guard("LoanSchedule", GuardVariant::Plain, [&] {
         lstLsd->Clear();
         LoanScheduleRequest request;
         request.fromRepayment = fromRepayment;
@@ -99,7 +99,7 @@ void frmVexmoor::LoanSchedule(bool fromRepayment)
         request.repaymentLoanType = Text(cboIntRat[2]);
         request.principalLoanType = Text(cboIntRat[3]);
         // Each line goes into the list as it is made, so a build that fails keeps its lines.
-        BuildLoanScheduleLines(request, loanState, regionalFormat,
+        BuildLoanScheduleLines(request, m_loanState, m_context.regionalFormat,
                                [this](std::string&& line) { lstLsd->Append(ToQString(line)); });
         lstLsd->SetHorizontalExtent(kScheduleExtentPixels);
     });

@@ -11,7 +11,6 @@ class QLineEdit;
 
 namespace vexmoor {
 
-class frmVexmoor;
 namespace platform {
 class Selector;
 }
@@ -31,7 +30,5 @@ struct LoanPageView
     QLineEdit* Result() const { return fields[kResultFieldIndex]; }
     platform::Selector* Mode() const { return modes[at.modeSelector]; }
 };
-
-LoanPageView ViewOf(const frmVexmoor& w, LoanEntryPage page);
 
 } // namespace vexmoor

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace vexmoor::platform {
 
+// Left positions of a shown page container and a shown sub-page container, and of a hidden one.
+inline constexpr int kPageLeftTwips = 210;
+inline constexpr int kSubPageLeftTwips = 175;
 inline constexpr int kHiddenLeftTwips = -20000;
 
 void ShowContainer(QWidget* container, int leftTwips);

@@ -14,6 +14,7 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QRect& geometry)
     , m_bar(new QTabBar(parent))
     , m_geometry(geometry)
 {
+    setObjectName(name);
     m_bar->setObjectName(name);
     m_frame->setObjectName(name + QStringLiteral("_client"));
     m_frame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);

@@ -264,14 +264,6 @@ const auto kLayout = std::to_array<ControlSpec>({
 });
 // clang-format on
 
-constexpr auto kMainTabs = std::to_array<TabSpec>({
-    {"&Calculator", "Calculator", "Standard Calculator"},
-    {"&Break Even", "Break Even", "Calculate Break Even Units"},
-    {"&Loan Calculator", "Loan Calculator", "Calculate and Generate Loan Schedules"},
-    {"Talk to Us", "Talk to Us", "Talk to Us"},
-    {"&Disclaimer", "Disclaimer", {}},
-});
-
 constexpr auto kBreakEvenTabs = std::to_array<TabSpec>({
     {"&Parameters", "Parameters", "Calculate Break Even Units"},
     {"&Break Even", "Break Even", "Display Break Even Analysis"},

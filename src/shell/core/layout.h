@@ -3,6 +3,7 @@
 // page by page.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -77,9 +78,6 @@ struct TabSpec
 // The window's client area in twips.
 inline constexpr int kClientWidthTwips = 7695;
 inline constexpr int kClientHeightTwips = 4935;
-// Left positions of a shown page container and a shown sub-page container.
-inline constexpr int kPageLeftTwips = 210;
-inline constexpr int kSubPageLeftTwips = 175;
 
 inline constexpr std::string_view kWindowTitle = "Quenbry - Vexmoor";
 
@@ -87,12 +85,20 @@ std::span<const ControlSpec> WindowLayout();
 // The tabs of the strip with this name (tabOptions, tabOptions1, tabOptions2); none for another.
 std::span<const TabSpec> TabsOf(std::string_view stripName);
 
-// The window's main pages, in the order of the main tab strip.
+// The window's main pages, in the order of the main tab strip, with their tabs. A page is a row of
+// kMainTabs and its class among the window's page makers (a count that differs does not compile);
+// MainPage names them.
+// clang-format off
+inline constexpr auto kMainTabs = std::to_array<TabSpec>({
+    {"&Calculator",      "Calculator",      "Standard Calculator"},
+    {"&Break Even",      "Break Even",      "Calculate Break Even Units"},
+    {"&Loan Calculator", "Loan Calculator", "Calculate and Generate Loan Schedules"},
+    {"Talk to Us",       "Talk to Us",      "Talk to Us"},
+    {"&Disclaimer",      "Disclaimer",      {}},
+});
+// clang-format on
+inline constexpr int kMainPageCount = static_cast<int>(kMainTabs.size());
 enum class MainPage { Calculator, BreakEven, Loan, TalkToUs, Disclaimer };
-inline constexpr int kMainPageCount = 5;
-// The sub-pages of the Break Even and Loan Calculator pages, in the order of their tab strips.
-enum class BreakEvenSubPage { Parameters, BreakEven, Graph };
-enum class LoanSubPage { Repayment, Principal, Schedule };
 // For each row of WindowLayout(), the main page the control lies on (the index of the page
 // container it is inside), or -1 for the window's own controls, the page containers among them.
 std::span<const int> ControlPages();

@@ -1,41 +1,36 @@
-// The window: built from the layout table, loaded, coloured, and switched page by page.
+// The window: its own controls and each page's made from the layout table, the pages composed,
+// loaded, coloured, and switched one at a time.
 #include "shell/ui/frm_vexmoor.h"
 
-#include "errors/ui/guard.h"
-#include "platform/widgets/container.h"
-#include "platform/widgets/focus_events.h"
-#include "platform/widgets/list_box.h"
+#include "breakeven/ui/breakeven_page.h"
+#include "calculator/ui/calculator_page.h"
+#include "loan/ui/loan_page.h"
+#include "pages/page.h"
 #include "platform/services/regional_format.h"
-#include "platform/widgets/selector.h"
-#include "platform/services/services.h"
+#include "platform/text.h"
+#include "platform/widgets/container.h"
+#include "platform/widgets/control_set.h"
+#include "platform/widgets/focus_events.h"
 #include "platform/widgets/shape_panel.h"
 #include "platform/widgets/tab_strip.h"
-#include "platform/text.h"
 #include "platform/widgets/twips.h"
 #include "shell/core/design_colors.h"
-#include "shell/core/layout.h"
 #include "shell/core/links.h"
 #include "shell/ui/accessibility.h"
+#include "shell/ui/control_makers.h"
 #include "shell/ui/design_paint.h"
+#include "shell/ui/disclaimer_page.h"
 #include "shell/ui/link_label.h"
 #include "shell/ui/pictures.h"
+#include "shell/ui/talk_to_us_page.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFrame>
-#include <QHash>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
 #include <algorithm>
-#include <initializer_list>
-#include <optional>
-#include <string_view>
-#include <utility>
+#include <span>
 
 namespace vexmoor {
 
@@ -43,151 +38,24 @@ namespace {
 
 using platform::ToQString;
 
-// "MS Sans Serif" and "Arial" are not on Linux desktops; Liberation Sans has Arial's metrics,
-// so every caption fits the control it was designed for.
-QFont ResolveFont(const FontSpec& design)
+template<typename P> Page* Make(const PageContext& context, QObject* parent)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(design.points);
-    font.setBold(design.bold);
-    return font;
+    return new P(context, parent);
 }
+using PageMaker = Page* (*)(const PageContext&, QObject*);
 
-Qt::Alignment ToQt(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::Center:
-        return Qt::AlignCenter;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-// The controls filled with a colour of their own: the display, the result fields (their fill and
-// text follow the theme) and the disclaimer.
-std::optional<Painted> OpaquePaintOf(const ControlSpec& control)
-{
-    if (control.kind == ControlKind::Display)
-        return Painted::Display;
-    if (control.IsResultField())
-        return control.HasWhiteBackground() ? Painted::WhiteResultField : Painted::ResultField;
-    if (control.name == "lblVxmDsc")
-        return Painted::Disclaimer;
-    return std::nullopt;
-}
-
-// Screen-reader names of the controls that no caption names.
-constexpr std::pair<std::string_view, std::string_view> kAccessibleNames[] = {
-    {"lstBev", "Break-even analysis"},
-    {"lstLsd", "Loan schedule"},
-    {"chtBeVAny", "Break-even graph"},
+// The main pages' classes, in the order of the main tab strip (kMainTabs gives their tabs).
+constexpr PageMaker kPageMakers[] = {
+    &Make<CalculatorPage>, &Make<BreakEvenPage>,  &Make<LoanPage>,
+    &Make<TalkToUsPage>,   &Make<DisclaimerPage>,
 };
-
-// Which member of the window each control of the layout goes to: a control array, or a single
-// pointer. A layout row whose name has no binding of its kind stops the program when its page is
-// built (HasMemberFor), so a misspelt name fails the first window test.
-template<typename Widget> struct Binding
-{
-    std::string_view name;
-    platform::ControlArray<Widget> frmVexmoor::*array = nullptr;
-    Widget* frmVexmoor::*single = nullptr;
-};
-
-template<typename Widget> using Bindings = std::initializer_list<Binding<Widget>>;
-
-// clang-format off
-const Bindings<QWidget> kWidgetBindings = {
-    {"picOptions",  &frmVexmoor::picOptions},
-    {"picOptions1", &frmVexmoor::picOptions1},
-    {"picOptions2", &frmVexmoor::picOptions2},
-    {"chtBeVAny",   {}, &frmVexmoor::chtBeVAny},
-};
-const Bindings<platform::ShapePanel> kPanelBindings = {
-    {"shpVexmr",  &frmVexmoor::shpVexmr},
-    {"shpBeVAny", &frmVexmoor::shpBeVAny},
-    {"shpLonCal", &frmVexmoor::shpLonCal},
-};
-const Bindings<platform::TabStrip> kTabStripBindings = {
-    {"tabOptions",  {}, &frmVexmoor::tabOptions},
-    {"tabOptions1", {}, &frmVexmoor::tabOptions1},
-    {"tabOptions2", {}, &frmVexmoor::tabOptions2},
-};
-const Bindings<QLabel> kLabelBindings = {
-    {"lblBeV",     &frmVexmoor::lblBeV},
-    {"lblCalRpy",  &frmVexmoor::lblCalRpy},
-    {"lblCalPrn",  &frmVexmoor::lblCalPrn},
-    {"lblQnbWeb",  &frmVexmoor::lblQnbWeb},
-    {"lblVxmDsc",  {}, &frmVexmoor::lblVxmDsc},
-    {"lblDisplay", {}, &frmVexmoor::lblDisplay},
-    {"imgQnfSut",  {}, &frmVexmoor::imgQnfSut},
-};
-const Bindings<QLineEdit> kTextBoxBindings = {
-    {"txtBeV",    &frmVexmoor::txtBeV},
-    {"txtCalRpy", &frmVexmoor::txtCalRpy},
-    {"txtCalPrn", &frmVexmoor::txtCalPrn},
-};
-const Bindings<QPushButton> kButtonBindings = {
-    {"cmdCalc",   &frmVexmoor::cmdCalc},
-    {"cmdCalBeV", {}, &frmVexmoor::cmdCalBeV},
-    {"cmdClrBeV", {}, &frmVexmoor::cmdClrBeV},
-    {"cmdCalRpy", {}, &frmVexmoor::cmdCalRpy},
-    {"cmdClrRpy", {}, &frmVexmoor::cmdClrRpy},
-    {"cmdCalPrn", {}, &frmVexmoor::cmdCalPrn},
-    {"cmdClrPrn", {}, &frmVexmoor::cmdClrPrn},
-};
-const Bindings<platform::Selector> kSelectorBindings = {
-    {"cboIntRat", &frmVexmoor::cboIntRat},
-    {"cboCalRpy", &frmVexmoor::cboCalRpy},
-    {"cboCalPrn", &frmVexmoor::cboCalPrn},
-};
-const Bindings<platform::ListBox> kListBoxBindings = {
-    {"lstBev", {}, &frmVexmoor::lstBev},
-    {"lstLsd", {}, &frmVexmoor::lstLsd},
-};
-// clang-format on
-
-template<typename Widget> bool Names(Bindings<Widget> bindings, std::string_view name)
-{
-    return std::any_of(bindings.begin(), bindings.end(),
-                       [name](const Binding<Widget>& binding) { return binding.name == name; });
-}
-
-template<typename Widget>
-void Bind(frmVexmoor& window, Bindings<Widget> bindings, const ControlSpec& control, Widget* widget)
-{
-    for (const Binding<Widget>& binding : bindings) {
-        if (binding.name != control.name)
-            continue;
-        if (binding.array != nullptr)
-            (window.*binding.array).Add(static_cast<std::int16_t>(control.index), widget);
-        else
-            window.*binding.single = widget;
-        return;
-    }
-}
-
-// The control a binding gave this name and index, or nullptr when there is none (yet).
-template<typename Widget>
-Widget* Bound(const frmVexmoor& window, Bindings<Widget> bindings, std::string_view name,
-              std::int16_t index)
-{
-    for (const Binding<Widget>& binding : bindings) {
-        if (binding.name == name)
-            return binding.array != nullptr ? (window.*binding.array)[index]
-                                            : window.*binding.single;
-    }
-    return nullptr;
-}
+static_assert(std::size(kPageMakers) == kMainPageCount, "every main tab needs its page and back");
 
 } // namespace
 
 frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
     : QWidget(parent)
-    , regionalFormat(platform::UserRegionalFormat())
+    , m_context(std::make_unique<PageContext>())
 {
     setObjectName(QStringLiteral("frmVexmoor"));
     setWindowTitle(ToQString(kWindowTitle));
@@ -200,51 +68,52 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
 
     focusEvents = new platform::FocusEvents(this);
     focusEvents->SetKeyPreview([this](QKeyEvent* event) { return PreviewKey(event); });
-    BuildControls(kWindowControls);
+    m_context->regionalFormat = platform::UserRegionalFormat();
+    m_context->focusEvents = focusEvents;
+
+    platform::ControlSet own;
+    BuildControls(kWindowControls, own);
+    own.Take(QStringLiteral("tabOptions"), tabOptions);
+    own.Take(QStringLiteral("picOptions"), picOptions);
+    own.Take(QStringLiteral("lblQnbWeb"), lblQnbWeb);
+    RequireTaken(own);
     tabOptions->SetClickHandler([this] { tabOptions_Click(); });
+
+    for (int page = 0; page < kMainPageCount; ++page)
+        m_pages[static_cast<std::size_t>(page)] = kPageMakers[page](*m_context, this);
     BuildPage(MainPage::Calculator);
     for (int page = 1; page < kMainPageCount; ++page) {
         if (building == PageBuilding::AllAtOnce)
             BuildPage(static_cast<MainPage>(page));
         else
-            idleBuildingDue = true;
+            m_idleBuildingDue = true;
     }
 }
 
-frmVexmoor::~frmVexmoor() = default;
-
-bool frmVexmoor::HasMemberFor(const ControlSpec& control)
+frmVexmoor::~frmVexmoor()
 {
-    switch (control.kind) {
-    case ControlKind::Frame:
-        return true; // frames only hold other controls; no member needs them
-    case ControlKind::Container:
-    case ControlKind::Chart:
-        return Names(kWidgetBindings, control.name);
-    case ControlKind::Panel:
-        return Names(kPanelBindings, control.name);
-    case ControlKind::TabStrip:
-        return Names(kTabStripBindings, control.name);
-    case ControlKind::Label:
-    case ControlKind::LinkLabel:
-    case ControlKind::Display:
-    case ControlKind::Image:
-        return Names(kLabelBindings, control.name);
-    case ControlKind::TextBox:
-        return Names(kTextBoxBindings, control.name);
-    case ControlKind::Button:
-        return Names(kButtonBindings, control.name);
-    case ControlKind::Selector:
-        return Names(kSelectorBindings, control.name);
-    case ControlKind::ListBox:
-        return Names(kListBoxBindings, control.name);
-    }
-    return false;
+    // No focus or key event may reach a page while the window's controls go.
+    delete focusEvents;
+}
+
+CalculatorPage& frmVexmoor::Calculator() const
+{
+    return static_cast<CalculatorPage&>(*m_pages[static_cast<std::size_t>(MainPage::Calculator)]);
+}
+
+BreakEvenPage& frmVexmoor::BreakEven() const
+{
+    return static_cast<BreakEvenPage&>(*m_pages[static_cast<std::size_t>(MainPage::BreakEven)]);
+}
+
+LoanPage& frmVexmoor::Loan() const
+{
+    return static_cast<LoanPage&>(*m_pages[static_cast<std::size_t>(MainPage::Loan)]);
 }
 
 bool frmVexmoor::PageBuilt(MainPage page) const
 {
-    return pageBuilt[static_cast<std::size_t>(page)];
+    return m_pageBuilt[static_cast<std::size_t>(page)];
 }
 
 void frmVexmoor::EnsurePageBuilt(MainPage page)
@@ -260,8 +129,8 @@ bool frmVexmoor::event(QEvent* event)
         PaintTheme();
     // The pages not shown at start are made once the window has been painted, one in each
     // pass of the event loop, so that the user sees the window first and can type at once.
-    if (event->type() == QEvent::Paint && idleBuildingDue) {
-        idleBuildingDue = false;
+    if (event->type() == QEvent::Paint && m_idleBuildingDue) {
+        m_idleBuildingDue = false;
         BuildNextPageWhenIdle();
     }
     return handled;
@@ -272,11 +141,13 @@ void frmVexmoor::PaintTheme()
     // The fills and texts in the desktop's own colours follow a change of theme.
     for (const ControlSpec& control : WindowLayout()) {
         const auto painted = OpaquePaintOf(control);
-        QWidget* widget = painted ? controlsByName.value(ToQString(ObjectName(control))) : nullptr;
+        QWidget* widget =
+            painted ? m_controlsByName.value(ToQString(ObjectName(control))) : nullptr;
         if (widget != nullptr) // null on a page not made yet
             PaintOpaque(widget, *painted);
     }
-    if (platform::ShapePanel* panel = shpVexmr[2])
+    if (auto* panel = qobject_cast<platform::ShapePanel*>(
+            m_controlsByName.value(QStringLiteral("shpVexmr_2"))))
         panel->SetFillColor(Resolve(ColorsOf(Painted::DesignPanel).fill));
     Form_Colors();
 }
@@ -294,7 +165,7 @@ void frmVexmoor::BuildNextPageWhenIdle()
     });
 }
 
-void frmVexmoor::BuildControls(int page)
+void frmVexmoor::BuildControls(int page, platform::ControlSet& controls)
 {
     std::vector<std::pair<QLabel*, QString>> buddies;
     const std::span<const ControlSpec> layout = WindowLayout();
@@ -304,195 +175,64 @@ void frmVexmoor::BuildControls(int page)
         if (pages[row] != page)
             continue;
         const ControlSpec& control = layout[row];
-        // A misspelt name in the layout stops the program here, instead of the control landing
-        // in no member or in the wrong one.
-        if (!HasMemberFor(control))
-            qFatal("The layout's control %s has no member to go to", ObjectName(control).c_str());
-        const QString name = ToQString(ObjectName(control));
         QWidget* parent =
-            control.parent.empty() ? this : controlsByName.value(ToQString(control.parent));
+            control.parent.empty() ? this : m_controlsByName.value(ToQString(control.parent));
         Q_ASSERT(parent);
         const QRect rect =
             platform::TwipsRect(control.left, control.top, control.width, control.height);
-        const auto index = static_cast<std::int16_t>(control.index);
-        const QString caption = ToQString(control.caption);
-        QWidget* widget = nullptr;
+        const MadeControl made = MakeControl(control, parent, rect);
+        ApplyCommonProperties(control, made.widget, rect);
 
-        switch (control.kind) {
-        case ControlKind::Container: {
-            widget = new QWidget(parent);
-            Bind(*this, kWidgetBindings, control, widget);
-            break;
-        }
-        case ControlKind::Frame: {
-            auto* frame = new QFrame(parent);
-            frame->setFrameShape(QFrame::NoFrame);
-            widget = frame;
-            break;
-        }
-        case ControlKind::Panel: {
-            auto* panel = new platform::ShapePanel(parent);
-            const DesignColors& design = ColorsOf(Painted::DesignPanel);
-            panel->SetOutlineColor(Resolve(design.outline));
-            panel->SetFillColor(Resolve(design.fill));
-            Bind(*this, kPanelBindings, control, panel);
-            widget = panel;
-            break;
-        }
-        case ControlKind::TabStrip: {
-            auto* strip = new platform::TabStrip(parent, name, rect);
-            for (const TabSpec& tab : TabsOf(control.name))
-                strip->AddTab(ToQString(tab.caption), ToQString(tab.key), ToQString(tab.tooltip));
-            Bind(*this, kTabStripBindings, control, strip);
-            strip->Bar()->setFont(ResolveFont(control.font));
-            tabChain.emplace_back(control.tabOrder, strip->Bar());
-            continue; // the strip places its own widgets
-        }
-        case ControlKind::Label: {
-            auto* label = new QLabel(caption, parent);
-            label->setAlignment(ToQt(control.alignment));
-            if (control.name == "lblVxmDsc")
-                label->setWordWrap(true);
-            Bind(*this, kLabelBindings, control, label);
-            if (!control.buddy.empty())
-                buddies.emplace_back(label, ToQString(control.buddy));
-            widget = label;
-            break;
-        }
-        case ControlKind::LinkLabel: {
-            auto* link = new LinkLabel(caption, parent);
-            link->setAlignment(ToQt(control.alignment));
-            Bind<QLabel>(*this, kLabelBindings, control, link);
+        const QString name = ToQString(ObjectName(control));
+        m_controlsByName.insert(name, made.widget);
+        // Frames only hold other controls, and the window colours the panels itself.
+        if (control.kind != ControlKind::Frame && control.kind != ControlKind::Panel)
+            controls.Add(ToQString(control.name), control.index, made.control);
+        if (auto* link = qobject_cast<LinkLabel*>(made.widget)) {
+            const auto index = static_cast<std::int16_t>(control.index);
             connect(link, &LinkLabel::clicked, this, [this, index] { lblQnbWeb_Click(index); });
-            widget = link;
-            break;
         }
-        case ControlKind::Display: {
-            auto* display = new QLabel(caption, parent);
-            display->setAlignment(ToQt(control.alignment));
-            display->setFrameShape(QFrame::Box);
-            display->setLineWidth(1);
-            display->setAccessibleDescription(QStringLiteral("Display"));
-            Bind(*this, kLabelBindings, control, display);
-            widget = display;
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(parent);
-            edit->setAlignment(ToQt(control.alignment));
-            if (control.IsResultField()) {
-                // Written only by the program: no typing, out of the Tab order, but a click
-                // still selects the text for copying.
-                edit->setReadOnly(true);
-                edit->setFocusPolicy(Qt::ClickFocus);
-            }
-            Bind(*this, kTextBoxBindings, control, edit);
-            widget = edit;
-            break;
-        }
-        case ControlKind::Button: {
-            auto* button = new QPushButton(caption, parent);
-            button->setAutoDefault(false);
-            Bind(*this, kButtonBindings, control, button);
-            widget = button;
-            break;
-        }
-        case ControlKind::Selector: {
-            auto* combo = new QComboBox(parent);
-            combo->setEditable(false);
-            auto* selector = new platform::Selector(combo);
-            Bind(*this, kSelectorBindings, control, selector);
-            widget = combo;
-            break;
-        }
-        case ControlKind::ListBox: {
-            auto* view = new QListView(parent);
-            auto* list = new platform::ListBox(view);
-            Bind(*this, kListBoxBindings, control, list);
-            // The header line tells a listener what the columns are.
-            const auto describe = [view, list] {
-                view->setAccessibleDescription(list->Count() > 0 ? list->Line(0).simplified()
-                                                                 : QString());
-            };
-            connect(view->model(), &QAbstractItemModel::rowsInserted, view, describe);
-            connect(view->model(), &QAbstractItemModel::modelReset, view, describe);
-            widget = view;
-            break;
-        }
-        case ControlKind::Chart: {
-            widget = new QWidget(parent);
-            widget->setFocusPolicy(Qt::StrongFocus);
-            SetAccessibleRole(widget, QAccessible::Chart);
-            Bind(*this, kWidgetBindings, control, widget);
-            break;
-        }
-        case ControlKind::Image: {
-            // The picture is decoded on the first visit of its page: the image plugins it needs
-            // would otherwise cost start-up time.
-            auto* image = new QLabel(parent);
-            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            image->setAccessibleName(QStringLiteral("Quenbry software"));
-            Bind(*this, kLabelBindings, control, image);
-            widget = image;
-            break;
-        }
-        }
-
-        widget->setObjectName(name);
-        widget->setGeometry(rect);
-        if (const auto painted = OpaquePaintOf(control))
-            PaintOpaque(widget, *painted);
-        if (control.font != kDefaultFont)
-            widget->setFont(ResolveFont(control.font));
-        if (control.HasBoldText())
-            platform::SetBold(widget, true);
-        if (!control.tooltip.empty())
-            widget->setToolTip(ToQString(control.tooltip));
-        for (const auto& [named, accessibleName] : kAccessibleNames) {
-            if (control.name == named)
-                widget->setAccessibleName(ToQString(accessibleName));
-        }
-        if (control.tabOrder >= 0 && widget->focusPolicy() != Qt::ClickFocus)
-            tabChain.emplace_back(control.tabOrder, widget);
-        controlsByName.insert(name, widget);
+        if (!control.buddy.empty())
+            buddies.emplace_back(static_cast<QLabel*>(made.widget), ToQString(control.buddy));
+        if (control.tabOrder >= 0 && made.widget->focusPolicy() != Qt::ClickFocus)
+            m_tabChain.emplace_back(control.tabOrder, made.widget);
     }
-
     for (const auto& [label, buddy] : buddies)
-        label->setBuddy(controlsByName.value(buddy));
-
-    // The whole chain is laid again, so that a page made later takes its place in it.
-    std::sort(tabChain.begin(), tabChain.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabChain.size(); ++i)
-        QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+        label->setBuddy(m_controlsByName.value(buddy));
+    LayTabOrder();
 }
 
-const frmVexmoor::PageSteps& frmVexmoor::StepsOf(MainPage page)
+void frmVexmoor::LayTabOrder()
 {
-    static constexpr PageSteps kSteps[kMainPageCount] = {
-        {&frmVexmoor::ConnectCalculator, nullptr, nullptr, &frmVexmoor::calculatorPageActive},
-        {&frmVexmoor::ConnectBreakEven, &frmVexmoor::LoadBreakEvenPage, nullptr,
-         &frmVexmoor::breakEvenPageActive},
-        {&frmVexmoor::ConnectLoan, &frmVexmoor::LoadLoanPage, &frmVexmoor::ShowLoanPage,
-         &frmVexmoor::loanPageActive},
-        {nullptr, nullptr, &frmVexmoor::ShowTalkToUsPage, &frmVexmoor::talkToUsPageActive},
-        {nullptr, nullptr, nullptr, nullptr},
-    };
-    return kSteps[static_cast<std::size_t>(page)];
+    // The whole chain is laid again, so that a page made later takes its place in it.
+    std::sort(m_tabChain.begin(), m_tabChain.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < m_tabChain.size(); ++i)
+        QWidget::setTabOrder(m_tabChain[i - 1].second, m_tabChain[i].second);
+}
+
+void frmVexmoor::RequireTaken(const platform::ControlSet& controls)
+{
+    // A misspelt name in the layout or in a page stops the program here, instead of a control
+    // landing in no member or in the wrong one.
+    const QStringList problems = controls.Problems();
+    if (!problems.isEmpty())
+        qFatal("The layout's controls do not fit their page: %s",
+               qPrintable(problems.join(QStringLiteral("; "))));
 }
 
 void frmVexmoor::BuildPage(MainPage page)
 {
-    BuildControls(static_cast<int>(page));
-    pageBuilt[static_cast<std::size_t>(page)] = true;
-    const PageSteps& steps = StepsOf(page);
-    if (steps.connect != nullptr)
-        (this->*steps.connect)();
+    platform::ControlSet controls;
+    BuildControls(static_cast<int>(page), controls);
+    Page& made = *m_pages[static_cast<std::size_t>(page)];
+    made.Make(controls);
+    RequireTaken(controls);
+    m_pageBuilt[static_cast<std::size_t>(page)] = true;
     // A page made after the window has loaded gets what loading gave the others.
-    if (formLoaded) {
+    if (m_formLoaded) {
         Form_Colors();
-        if (steps.load != nullptr)
-            (this->*steps.load)();
+        made.Load();
     }
 }
 
@@ -500,12 +240,11 @@ void frmVexmoor::Form_Load()
 {
     Guarded("Form_Load", GuardVariant::Plain, [&] {
         // A page not made yet runs its part of these steps when it is made.
-        formLoaded = true;
+        m_formLoaded = true;
         Form_Colors();
         for (int page = 0; page < kMainPageCount; ++page) {
-            const PageSteps& steps = StepsOf(static_cast<MainPage>(page));
-            if (steps.load != nullptr && PageBuilt(static_cast<MainPage>(page)))
-                (this->*steps.load)();
+            if (PageBuilt(static_cast<MainPage>(page)))
+                m_pages[static_cast<std::size_t>(page)]->Load();
         }
         tabOptions_Click();
     });
@@ -517,8 +256,8 @@ void frmVexmoor::Form_Colors()
         for (const DesignColors& colors : kDesignColors) {
             if (colors.what != Painted::PanelAtLoad)
                 continue;
-            platform::ShapePanel* panel =
-                Bound(*this, kPanelBindings, colors.name, static_cast<std::int16_t>(colors.index));
+            auto* panel = qobject_cast<platform::ShapePanel*>(m_controlsByName.value(
+                ToQString(colors.name) + QLatin1Char('_') + QString::number(colors.index)));
             if (panel == nullptr)
                 continue; // on a page not made yet
             panel->SetOutlineColor(Resolve(colors.outline));
@@ -563,23 +302,21 @@ void frmVexmoor::tabOptions_Click()
         // A page not made yet is made before it is shown.
         if (onPage)
             EnsurePageBuilt(static_cast<MainPage>(selected));
-        platform::ShowOnly(picOptions, selected, kPageLeftTwips);
+        platform::ShowOnly(picOptions, selected, platform::kPageLeftTwips);
         if (!onPage)
             return;
-        calculatorPageActive = breakEvenPageActive = loanPageActive = talkToUsPageActive = false;
-        const PageSteps& steps = StepsOf(static_cast<MainPage>(selected));
-        if (steps.active != nullptr)
-            this->*steps.active = true;
-        if (steps.show != nullptr)
-            (this->*steps.show)();
+        SetPageFlags(selected);
+        m_pages[static_cast<std::size_t>(selected)]->Show();
     });
 }
 
-void frmVexmoor::ShowTalkToUsPage()
+void frmVexmoor::SetPageFlags(int selected)
 {
-    // The picture is decoded on the page's first visit, to keep its image plugins out of start-up.
-    if (imgQnfSut->pixmap().isNull())
-        imgQnfSut->setPixmap(TalkToUsPicture(imgQnfSut->size(), imgQnfSut->devicePixelRatioF()));
+    const auto shown = static_cast<MainPage>(selected);
+    calculatorPageActive = shown == MainPage::Calculator;
+    breakEvenPageActive = shown == MainPage::BreakEven;
+    loanPageActive = shown == MainPage::Loan;
+    talkToUsPageActive = shown == MainPage::TalkToUs;
 }
 
 void frmVexmoor::lblQnbWeb_Click(std::int16_t index)
