@@ -52,7 +52,8 @@ int main(int argc, char** argv)
     Named<QLineEdit>(window, "txtCalRpy", 0)->setText(QStringLiteral("250,000.00"));
     Named<QLineEdit>(window, "txtCalRpy", 1)->setText(QStringLiteral("0.0100"));
     Named<QLineEdit>(window, "txtCalRpy", 2)->setText(QStringLiteral("9,999"));
-    Named<vexmoor::platform::Selector>(window, "cboCalRpy", 3)->SetText(QStringLiteral("Monthly [12]"));
+    Named<vexmoor::platform::Selector>(window, "cboCalRpy", 3)
+        ->SetText(QStringLiteral("Monthly [12]"));
 
     constexpr int kRuns = 15;
     std::vector<double> rebuild, paint;

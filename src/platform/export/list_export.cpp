@@ -2,9 +2,9 @@
 #include "platform/export/list_export.h"
 
 #include "common/core/table_text.h"
+#include "platform/services/services.h"
 #include "platform/widgets/context_menu.h"
 #include "platform/widgets/list_box.h"
-#include "platform/services/services.h"
 
 #include <QAction>
 #include <QClipboard>
