@@ -5,9 +5,12 @@
 #include "platform/widgets/tab_strip.h"
 #include "support/window_fixture.h"
 
+#include <QAbstractButton>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QtTest>
 
 using namespace vexmoor::test;
@@ -122,8 +125,70 @@ private Q_SLOTS:
         QVERIFY(f.services.messages.empty());
     }
 
+    // Every button and tab of every page and sub-page is reached by its access key, pressed as
+    // often as other controls share it; the page's own controls come before a tab that leaves.
+    void accessKeysReachEveryButtonAndTab()
+    {
+        WindowFixture f;
+        QVERIFY(f.exposed);
+        frmVexmoor& w = *f.window;
+        const QList<QList<int>> states = {{1, 1, 1}, {2, 1, 1}, {2, 2, 1}, {2, 3, 1}, {3, 1, 1},
+                                          {3, 1, 2}, {3, 1, 3}, {4, 1, 1}, {5, 1, 1}};
+        const char* strips[] = {"tabOptions", "tabOptions1", "tabOptions2"};
+        for (const QList<int>& state : states) {
+            const auto show = [&] {
+                for (int s = 0; s < 3; ++s)
+                    Strip(w, strips[s])->Select(state[s]);
+            };
+            show();
+            QList<QPair<QWidget*, int>> targets;
+            for (QAbstractButton* button : w.findChildren<QAbstractButton*>()) {
+                if (button->isVisible() && button->text().contains('&'))
+                    targets.append({button, -1});
+            }
+            for (QTabBar* bar : w.findChildren<QTabBar*>()) {
+                for (int tab = 0; bar->isVisible() && tab < bar->count(); ++tab) {
+                    if (bar->tabText(tab).contains('&'))
+                        targets.append({bar, tab});
+                }
+            }
+            for (const auto& [target, tab] : targets) {
+                show();
+                auto* bar = qobject_cast<QTabBar*>(target);
+                const QString caption =
+                    bar ? bar->tabText(tab) : static_cast<QAbstractButton*>(target)->text();
+                const int key = QKeySequence::mnemonic(caption)[0].key();
+                const auto reached = [&] {
+                    return w.focusWidget() == target && (!bar || bar->currentIndex() == tab);
+                };
+                for (int press = 0; press < 4 && !reached(); ++press) {
+                    const auto before = Strip(w, "tabOptions")->Selected();
+                    QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w,
+                                    static_cast<Qt::Key>(key), Qt::AltModifier);
+                    // A button reached this way waits for Space or Enter.
+                    QVERIFY(f.services.messages.empty());
+                    if (!reached() && Strip(w, "tabOptions")->Selected() != before)
+                        QVERIFY2(bar && bar->objectName() == "tabOptions", qPrintable(caption));
+                }
+                QVERIFY2(reached(),
+                         qPrintable(caption + QStringLiteral(" on page %1").arg(state[0])));
+            }
+        }
+        // A key shared with a main tab stays on the page first: Alt+L on the Parameters
+        // sub-page reaches "Calculate Break Even Units", only the next press the Loan tab.
+        Strip(w, "tabOptions")->Select(2);
+        Strip(w, "tabOptions1")->Select(1);
+        QTest::keyClick(&w, Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(w.focusWidget(), Named<QWidget>(w, "cmdCalBeV"));
+        QVERIFY(w.breakEvenPageActive);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Space);
+        QCOMPARE(Named<QLineEdit>(w, "txtBeV", 9)->text(), QStringLiteral("0"));
+        QTest::keyClick(w.focusWidget(), Qt::Key_L, Qt::AltModifier);
+        QVERIFY(w.loanPageActive);
+    }
+
     // Arriving on a page with sub-pages moves its sub tab on by one; two rounds wrap them.
-    // Ctrl+Shift+Tab and Ctrl+Alt+Tab change nothing on any page.
+    // Ctrl+Shift+Tab then walks the same states back; Ctrl+Alt+Tab changes nothing.
     void ctrlTabCyclesPagesAndSubPages()
     {
         WindowFixture f;
@@ -134,22 +199,25 @@ private Q_SLOTS:
                                Strip(w, "tabOptions1")->Selected(),
                                Strip(w, "tabOptions2")->Selected()};
         };
-        QCOMPARE(tabs(), (QList<int> {1, 1, 1}));
-        const QList<int> steps[] = {
-            {2, 2, 1}, {3, 2, 2}, {4, 2, 2}, {5, 2, 2}, {1, 2, 2}, {2, 3, 2}, {3, 3, 3}, {4, 3, 3},
-            {5, 3, 3}, {1, 3, 3}, {2, 1, 3}, {3, 1, 1}, {4, 1, 1}, {5, 1, 1}, {1, 1, 1},
+        const QList<QList<int>> steps = {
+            {1, 1, 1}, {2, 2, 1}, {3, 2, 2}, {4, 2, 2}, {5, 2, 2}, {1, 2, 2}, {2, 3, 2}, {3, 3, 3},
+            {4, 3, 3}, {5, 3, 3}, {1, 3, 3}, {2, 1, 3}, {3, 1, 1}, {4, 1, 1}, {5, 1, 1}, {1, 1, 1},
         };
-        for (const QList<int>& step : steps) {
-            const QList<int> before = tabs();
+        QCOMPARE(tabs(), steps.front());
+        for (qsizetype i = 1; i < steps.size(); ++i) {
             QWidget* focused = w.focusWidget();
-            Type(f, QStringLiteral("CtrlShiftTab CtrlAltTab CtrlShiftAltTab"));
-            QCOMPARE(tabs(), before);
+            Type(f, QStringLiteral("CtrlAltTab CtrlShiftAltTab"));
+            QCOMPARE(tabs(), steps[i - 1]);
             QCOMPARE(w.focusWidget(), focused);
             Type(f, QStringLiteral("CtrlTab"));
-            QCOMPARE(tabs(), step);
-            QCOMPARE(w.calculatorPageActive, step[0] == 1);
-            QVERIFY(Named<QWidget>(w, "picOptions", static_cast<std::int16_t>(step[0] - 1))
-                        ->isEnabled());
+            QCOMPARE(tabs(), steps[i]);
+            QCOMPARE(w.calculatorPageActive, steps[i][0] == 1);
+            QVERIFY(Named<QWidget>(w, "picOptions", steps[i][0] - 1)->isEnabled());
+        }
+        for (qsizetype i = steps.size() - 1; i > 0; --i) {
+            Type(f, QStringLiteral("CtrlShiftTab"));
+            QCOMPARE(tabs(), steps[i - 1]);
+            QVERIFY(Named<QWidget>(w, "picOptions", steps[i - 1][0] - 1)->isEnabled());
         }
         QVERIFY(f.services.messages.empty());
         QCOMPARE(Named<QLabel>(w, "lblDisplay")->text(), QStringLiteral("0."));

@@ -8,6 +8,8 @@
 // Tab, Shift+Tab and access keys are caught on their way to the widget, before Qt acts on them.
 #include "platform/widgets/focus_events.h"
 
+#include "platform/widgets/access_keys.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
@@ -139,7 +141,7 @@ bool FocusEvents::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease:
         return KeyEvent(widget, static_cast<QKeyEvent*>(event));
     case QEvent::Shortcut:
-        return ShortcutEvent(widget, static_cast<QShortcutEvent*>(event));
+        return ShortcutEvent(static_cast<QShortcutEvent*>(event));
     case QEvent::FocusAboutToChange:
         MouseFocusAboutToChange(static_cast<QFocusEvent*>(event));
         return false;
@@ -263,36 +265,28 @@ bool FocusEvents::KeyEvent(QWidget* receiver, QKeyEvent* event)
     return !RunValidate(nullptr);
 }
 
-bool FocusEvents::ShortcutEvent(QWidget* receiver, QShortcutEvent* event)
+bool FocusEvents::ShortcutEvent(QShortcutEvent* event)
 {
     if (m_validating)
         return false;
-    // The widget that the access key gives the focus to.
-    QWidget* target = receiver;
-    if (auto* label = qobject_cast<QLabel*>(receiver)) {
-        target = label->buddy();
-        if (target == nullptr || target->focusPolicy() == Qt::NoFocus)
-            return false;
-    } else if (receiver->focusPolicy() == Qt::NoFocus) {
+    const std::vector<AccessTarget> targets = AccessTargets(m_window, event->key());
+    if (targets.empty())
         return false;
-    }
-    target = FocusProxyEnd(target);
-    if (!target->isEnabled() || !target->isVisible())
-        return false;
-    if (!RunValidate(target))
+    // A key of one control acts at once; a key that several share moves the focus on by one.
+    const AccessTarget& target = NextAccessTarget(targets, m_window->focusWidget());
+    QWidget* widget = FocusProxyEnd(target.widget);
+    if (!RunValidate(widget))
         return true;
-
-    auto* button = qobject_cast<QAbstractButton*>(receiver);
-    if (button != nullptr && !event->isAmbiguous()) {
-        // A button's access key moves the focus to it and clicks it at once, as a click with
-        // the mouse would, rather than Qt's delayed animated click that leaves the focus alone.
-        button->setFocus(Qt::ShortcutFocusReason);
+    widget->setFocus(Qt::ShortcutFocusReason);
+    if (auto* bar = qobject_cast<QTabBar*>(widget)) {
+        bar->setCurrentIndex(target.tab);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
+               button && targets.size() == 1) {
+        // As a click with the mouse would, rather than Qt's delayed animated click that leaves
+        // the focus alone.
         button->click();
-        return true;
     }
-    if (qobject_cast<QTabBar*>(receiver) != nullptr)
-        receiver->setFocus(Qt::ShortcutFocusReason); // then the tab bar selects the tab
-    return false;
+    return true;
 }
 
 bool FocusEvents::RunValidate(QWidget* target)

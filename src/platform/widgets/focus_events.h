@@ -49,7 +49,8 @@ private:
     // press, before Qt moves the focus).
     bool WindowInputEvent(QEvent* event);
     bool KeyEvent(QWidget* receiver, QKeyEvent* event);
-    bool ShortcutEvent(QWidget* receiver, QShortcutEvent* event);
+    // An access key: the focus moves to its control, or on to the next control sharing it.
+    bool ShortcutEvent(QShortcutEvent* event);
     // A press delivered straight to a widget (not through the window) moves the focus first.
     void MouseFocusAboutToChange(QFocusEvent* event);
     bool WidgetPressEvent();

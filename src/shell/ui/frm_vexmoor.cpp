@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTimer>
 #include <algorithm>
@@ -78,6 +79,8 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
     own.Take(QStringLiteral("lblQnbWeb"), lblQnbWeb);
     RequireTaken(own);
     tabOptions->SetClickHandler([this] { tabOptions_Click(); });
+    // Ctrl+Q closes the window as its close button does.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &QWidget::close);
 
     for (int page = 0; page < kMainPageCount; ++page)
         m_pages[static_cast<std::size_t>(page)] = kPageMakers[page](*m_context, this);

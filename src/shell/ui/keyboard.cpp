@@ -19,11 +19,15 @@ namespace vexmoor {
 
 namespace {
 
-// From the last tab to the first, else to the next one; selecting runs the strip's page switch.
-void CycleTabs(platform::TabStrip& strip)
+// From the last tab to the first, else to the next one (or back, from the first to the last);
+// selecting runs the strip's page switch.
+void CycleTabs(platform::TabStrip& strip, bool back = false)
 {
     const int selected = strip.Selected();
-    strip.Select(selected == strip.Count() ? 1 : selected + 1);
+    if (back)
+        strip.Select(selected == 1 ? strip.Count() : selected - 1);
+    else
+        strip.Select(selected == strip.Count() ? 1 : selected + 1);
 }
 
 } // namespace
@@ -53,6 +57,15 @@ bool frmVexmoor::Form_KeyDown(int keyCode, int shift)
     bool acted = false;
     Guarded("KeyDown", GuardVariant::Plain, [&] {
         const bool ctrlTab = keyCode == keycode::kTab && shift == kCtrlMask;
+        // Ctrl+Shift+Tab goes back exactly where Ctrl+Tab goes forward: the shown page's
+        // sub-pages back first, then the main page.
+        if (keyCode == keycode::kTab && shift == (kCtrlMask | kShiftMask)) {
+            acted = true;
+            if (platform::TabStrip* subPages = m_pages[tabOptions->Selected() - 1]->SubPages())
+                CycleTabs(*subPages, true);
+            CycleTabs(*tabOptions, true);
+            return;
+        }
         if (ctrlTab) {
             acted = true;
             // The main page switch runs inside Select, so the page flags below are the new ones.
