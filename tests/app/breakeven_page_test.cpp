@@ -8,6 +8,7 @@
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -89,6 +90,32 @@ private Q_SLOTS:
         // The results and analysis lines: regions_test's en_US row.
         Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
         QCOMPARE(List(*f.window, "lstBev")->HorizontalExtent(), 300);
+        // A screen reader hears what the graph shows, and each point the arrow keys step onto.
+        auto* graph = Named<QWidget>(*f.window, "chtBeVAny");
+        const auto heard = [graph] {
+            return QAccessible::queryAccessibleInterface(graph)->text(QAccessible::Description);
+        };
+        QCOMPARE(heard(),
+                 QStringLiteral("Break-even units 250. From 1 to 100 units: total costs "
+                                "from 1,006.00 to 1,600.00, total sales from 10.00 to "
+                                "1,000.00, fixed costs 1,000.00. The cost and sales lines "
+                                "cross at 250.00 units, at 2,500.00."));
+        ClickTab(Strip(*f.window, "tabOptions1"), 3);
+        graph->setFocus();
+        for (const auto& [key, said] :
+             {std::pair {Qt::Key_Right,
+                         "1 units: total costs 1,006.00, total sales 10.00, fixed "
+                         "costs 1,000.00."},
+              std::pair {Qt::Key_End,
+                         "100 units: total costs 1,600.00, total sales 1,000.00, "
+                         "fixed costs 1,000.00."},
+              std::pair {Qt::Key_PageUp,
+                         "90 units: total costs 1,540.00, total sales 900.00, "
+                         "fixed costs 1,000.00."}}) {
+            QTest::keyClick(graph, key);
+            QCOMPARE(heard(), QString::fromLatin1(said));
+        }
+        ClickTab(Strip(*f.window, "tabOptions1"), 1);
         // Totals come from the text as typed; the field is reformatted after.
         test::Enter(Field(f, 0), "2.5");
         QCOMPARE(Field(f, 0)->text(), QStringLiteral("3"));

@@ -250,7 +250,10 @@ void ReadabilityTest::screenReadersHearRolesNamesAndDescriptions()
         {"lstBev", QAccessible::List, "Break-even analysis",
          "Units Total Costs Total Sales Profit"},
         {"lstLsd", QAccessible::List, "Loan schedule", "# Balance Instalment Principal Interest"},
-        {"chtBeVAny", QAccessible::Chart, "Break-even graph", "Click to view value of data point"},
+        {"chtBeVAny", QAccessible::Chart, "Break-even graph",
+         "Break-even units 250. From 1 to 100 units: total costs from 1,006.00 to 1,600.00, total "
+         "sales from 10.00 to 1,000.00, fixed costs 1,000.00. The cost and sales lines cross at "
+         "250.00 units, at 2,500.00."},
         // Links, by their captions.
         {"lblQnbWeb_0", QAccessible::Link, "www.quenbry.com", ""},
         {"lblQnbWeb_3", QAccessible::Link, "@Quenbry", ""},
@@ -289,6 +292,25 @@ void ReadabilityTest::screenReadersHearRolesNamesAndDescriptions()
                      .arg(row.role)
                      .arg(row.accessibleName, row.description));
     }
+    // The program by its name; the selected tab of each strip, and only it, reports so.
+    QCOMPARE(QAccessible::queryAccessibleInterface(qApp)->text(QAccessible::Name),
+             QStringLiteral("Quenbry - Vexmoor"));
+    Strip(*f.window, "tabOptions")->Select(3);
+    for (const auto& [strip, selected] :
+         {std::pair {"tabOptions", 2}, std::pair {"tabOptions2", 0}}) {
+        QAccessibleInterface* bar =
+            QAccessible::queryAccessibleInterface(Strip(*f.window, strip)->Bar());
+        QCOMPARE(bar->role(), QAccessible::PageTabList);
+        for (int tab = 0; tab < bar->childCount(); ++tab) {
+            QAccessibleInterface* child = bar->child(tab);
+            QCOMPARE(child->role(), QAccessible::PageTab);
+            QCOMPARE(child->state().selected, tab == selected);
+        }
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(Strip(*f.window, "tabOptions")->Bar())
+                 ->child(2)
+                 ->text(QAccessible::Name),
+             QStringLiteral("Loan Calculator"));
     // A reader presses a link as a click would.
     QAccessibleInterface* link =
         QAccessible::queryAccessibleInterface(f.Find<QWidget>("lblQnbWeb_0"));

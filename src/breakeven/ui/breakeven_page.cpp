@@ -5,6 +5,7 @@
 // boxes even when it stops with a failure, so the page shows the texts written before it.
 #include "breakeven/ui/breakeven_page.h"
 
+#include "breakeven/core/graph_text.h"
 #include "breakeven/ui/breakeven_chart.h"
 #include "errors/core/failure.h"
 #include "platform/text.h"
@@ -14,10 +15,12 @@
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/tab_strip.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVariant>
+#include <algorithm>
 
 namespace vexmoor {
 
@@ -116,6 +119,7 @@ void BreakEvenPage::Make(platform::ControlSet& controls)
     connect(cmdClrBeV, &QPushButton::clicked, this, [this] { cmdClrBeV_Click(); });
     tabOptions1->SetClickHandler([this] { tabOptions1_Click(); });
 
+    chtBeVAny->installEventFilter(this);
     m_chart = new BreakEvenChart(chtBeVAny, this);
     m_chart->SetPointHandler(
         [this](int series, int point) { chtBeVAny_PointSelected(series, point); });
@@ -211,6 +215,9 @@ void BreakEvenPage::GenChart()
         if (analysis.extentSet)
             lstBev->SetHorizontalExtent(kListExtentPixels);
         m_chart->SetGrid(std::move(analysis.grid));
+        m_graphPoint = 0;
+        chtBeVAny->setAccessibleDescription(ToQString(GraphDescription(
+            m_chart->Grid(), m_breakEven, ToStd(txtBeV[9]->text()), m_context.regionalFormat)));
     });
 }
 
@@ -226,6 +233,44 @@ void BreakEvenPage::chtBeVAny_PointSelected(int series, int dataPoint)
                 ToQString(DataPointText(value, m_context.regionalFormat)),
             QStringLiteral("Break-Even Graph"));
     });
+}
+
+bool BreakEvenPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != chtBeVAny || event->type() != QEvent::KeyPress)
+        return Page::eventFilter(watched, event);
+    const int points = m_chart->Grid().labelled ? static_cast<int>(m_chart->Grid().rows.size()) : 0;
+    int point = m_graphPoint;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        ++point;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        --point;
+        break;
+    case Qt::Key_PageDown:
+        point += 10;
+        break;
+    case Qt::Key_PageUp:
+        point -= 10;
+        break;
+    case Qt::Key_Home:
+        point = 1;
+        break;
+    case Qt::Key_End:
+        point = points;
+        break;
+    default:
+        return Page::eventFilter(watched, event);
+    }
+    if (points == 0)
+        return true;
+    m_graphPoint = std::clamp(point, 1, points);
+    chtBeVAny->setAccessibleDescription(
+        ToQString(GraphPointDescription(m_chart->Grid(), m_graphPoint, m_context.regionalFormat)));
+    return true;
 }
 
 } // namespace vexmoor

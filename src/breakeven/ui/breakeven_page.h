@@ -41,6 +41,10 @@ public:
     const BreakEvenFigures& Figures() const { return m_breakEven; }
     BreakEvenChart& Chart() const { return *m_chart; }
 
+    // The graph's keys: the arrow keys, Home, End, Page Up and Page Down step through its
+    // points, each told to a screen reader with its unit count and values.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void txtBeV_GotFocus(std::int16_t index);
     void txtBeV_LostFocus(std::int16_t index);
@@ -69,6 +73,7 @@ private:
     BreakEvenChart* m_chart = nullptr;
     platform::ContextMenu* m_graphMenu = nullptr;
     BreakEvenFigures m_breakEven;
+    int m_graphPoint = 0; // the point a keyboard user stepped onto; 0 for none yet
 };
 
 } // namespace vexmoor

@@ -1,8 +1,14 @@
 // Accessible interfaces for the window, the link labels and the graph's host.
 #include "shell/ui/accessibility.h"
 
+#include "platform/text.h"
+#include "platform/widgets/tab_accessible.h"
+#include "shell/core/layout.h"
 #include "shell/ui/link_label.h"
 
+#include <QApplication>
+
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QVariant>
 
@@ -41,8 +47,24 @@ public:
     }
 };
 
+class NamedApplication final : public QAccessibleApplication
+{
+public:
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return platform::ToQString(kWindowTitle);
+        return QAccessibleApplication::text(t);
+    }
+};
+
 QAccessibleInterface* Factory(const QString& key, QObject* object)
 {
+    // The program is announced by its name, not by the short name its windows are classed by.
+    if (object == qApp && key == QLatin1String("QApplication"))
+        return new NamedApplication;
+    if (key == QLatin1String("QTabBar"))
+        return platform::TabBarAccessible(object);
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
