@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that building, running, testing and packaging the program need,
 # when any is missing. Runs apt-get as root (through sudo when not root already).
 # fonts-dejavu-core holds the regional separators the Liberation fonts lack (fr_FR's U+202F);
-# libqt6svg6 reads the scalable icon in the tests; file, dpkg-dev and lintian build and check
+# libqt6svg6 reads the scalable icon in the tests; at-spi2-core, dbus and the AT-SPI bindings let a
+# test hear the window as a screen reader does; file, dpkg-dev and lintian build and check
 # the Debian package.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ packages=(
     fonts-liberation fonts-dejavu-core libqt6svg6
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick
+    dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream clang-format
     file dpkg-dev lintian
     clang-14 libclang-rt-14-dev

@@ -250,7 +250,7 @@ void ReadabilityTest::screenReadersHearRolesNamesAndDescriptions()
         {"lstBev", QAccessible::List, "Break-even analysis",
          "Units Total Costs Total Sales Profit"},
         {"lstLsd", QAccessible::List, "Loan schedule", "# Balance Instalment Principal Interest"},
-        {"chtBeVAny", QAccessible::Chart, "Break-even graph",
+        {"chtBeVAny", QAccessible::Graphic, "Break-even graph",
          "Break-even units 250. From 1 to 100 units: total costs from 1,006.00 to 1,600.00, total "
          "sales from 10.00 to 1,000.00, fixed costs 1,000.00. The cost and sales lines cross at "
          "250.00 units, at 2,500.00."},

@@ -10,13 +10,10 @@
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
-#include <QVariant>
 
 namespace vexmoor {
 
 namespace {
-
-constexpr const char* kRoleProperty = "vexmoorAccessibleRole";
 
 // A link label: named by its caption, and pressed as a click would.
 class LinkAccessible final : public QAccessibleWidget
@@ -72,9 +69,8 @@ QAccessibleInterface* Factory(const QString& key, QObject* object)
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (key == QLatin1String("vexmoor::LinkLabel"))
         return new LinkAccessible(static_cast<LinkLabel*>(widget));
-    const QVariant role = widget->property(kRoleProperty);
-    if (key == QLatin1String("QWidget") && role.isValid())
-        return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+    if (key == QLatin1String("vexmoor::PictureWidget"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;
 }
 
@@ -87,11 +83,6 @@ void InstallAccessibleRoles()
         return true;
     }();
     Q_UNUSED(installed);
-}
-
-void SetAccessibleRole(QWidget* widget, QAccessible::Role role)
-{
-    widget->setProperty(kRoleProperty, static_cast<int>(role));
 }
 
 } // namespace vexmoor

@@ -150,9 +150,8 @@ MadeControl MakeListBox(const ControlSpec& control, QWidget* parent)
 
 MadeControl MakeChart(QWidget* parent)
 {
-    auto* host = new QWidget(parent);
+    auto* host = new PictureWidget(parent);
     host->setFocusPolicy(Qt::StrongFocus);
-    SetAccessibleRole(host, QAccessible::Chart);
     return Same(host);
 }
 
