@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace vexmoor {
 
@@ -216,6 +217,42 @@ bool GraphGrid::Value(int series, int point, double& value) const
     const GraphValues& row = rows[static_cast<std::size_t>(point - 1)];
     value = series == 1 ? row.totalCosts : series == 2 ? row.totalSales : row.fixedCosts;
     return true;
+}
+
+std::vector<int> LineCorners(const GraphGrid& grid, int series, double tolerance)
+{
+    const int rows = static_cast<int>(grid.rows.size());
+    std::vector<int> corners;
+    double value = 0;
+    if (!grid.Value(series, 1, value))
+        return corners;
+    const auto at = [&](int row) {
+        grid.Value(series, row, value);
+        return value;
+    };
+    // From each corner the line runs on while one straight line from it can still pass within
+    // the tolerance of every row on the way: each row narrows the slopes such a line may take.
+    corners.push_back(1);
+    int corner = 1;
+    double cornerValue = at(1);
+    double lowest = -std::numeric_limits<double>::infinity();
+    double highest = std::numeric_limits<double>::infinity();
+    for (int row = 2; row <= rows; ++row) {
+        const double rowValue = at(row);
+        const double slope = (rowValue - cornerValue) / (row - corner);
+        if (!(slope >= lowest && slope <= highest)) {
+            corner = row - 1;
+            cornerValue = at(corner);
+            corners.push_back(corner);
+            lowest = -std::numeric_limits<double>::infinity();
+            highest = std::numeric_limits<double>::infinity();
+        }
+        lowest = std::max(lowest, (rowValue - tolerance - cornerValue) / (row - corner));
+        highest = std::min(highest, (rowValue + tolerance - cornerValue) / (row - corner));
+    }
+    if (rows > 1)
+        corners.push_back(rows);
+    return corners;
 }
 
 std::int16_t GraphUnitsFromText(std::string_view text, const RegionalFormat& format)
