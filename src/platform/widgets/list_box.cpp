@@ -15,10 +15,88 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace vexmoor::platform {
+
+namespace {
+
+// Text lines kept end to end in UTF-8, in blocks of one size: tens of thousands of lines take a
+// few dozen blocks, not a string each. Strings of every length, freed and made anew whenever a
+// list is filled again, leave the heap in pieces that the program's memory keeps growing over;
+// blocks of one size are taken again as they were. A line's string is made when it is asked for.
+class LineStore
+{
+public:
+    int Count() const { return static_cast<int>(m_spans.size()); }
+
+    void Clear()
+    {
+        m_blocks.clear();
+        m_spans.clear();
+    }
+
+    void Append(const QString& line)
+    {
+        // The lines are mostly ASCII, copied as they are; the rest are encoded.
+        const ushort* text = line.utf16();
+        const qsizetype length = line.size();
+        ushort bits = 0;
+        for (qsizetype i = 0; i < length; ++i)
+            bits |= text[i];
+        const QByteArray encoded = bits < 0x80 ? QByteArray() : line.toUtf8();
+        const auto size = static_cast<std::size_t>(encoded.isNull() ? length : encoded.size());
+        if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < size) {
+            const std::size_t capacity = std::max(kBlockBytes, size);
+            m_blocks.push_back({std::make_unique_for_overwrite<char[]>(capacity), capacity, 0});
+        }
+        Block& block = m_blocks.back();
+        char* out = block.bytes.get() + block.used;
+        m_spans.push_back({static_cast<quint32>(m_blocks.size() - 1),
+                           static_cast<quint32>(block.used), static_cast<quint32>(size)});
+        block.used += size;
+        if (!encoded.isNull()) {
+            std::memcpy(out, encoded.constData(), size);
+            return;
+        }
+        for (qsizetype i = 0; i < length; ++i)
+            out[i] = static_cast<char>(text[i]);
+    }
+
+    // The line's UTF-8 bytes, valid until the store is cleared.
+    std::string_view Utf8(int row) const
+    {
+        const Span& span = m_spans[static_cast<std::size_t>(row)];
+        return std::string_view(m_blocks[span.block].bytes.get() + span.offset, span.size);
+    }
+
+    QString Line(int row) const
+    {
+        const std::string_view utf8 = Utf8(row);
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    }
+
+private:
+    static constexpr std::size_t kBlockBytes = 64 * 1024;
+    struct Span
+    {
+        quint32 block, offset, size;
+    };
+    struct Block
+    {
+        std::unique_ptr<char[]> bytes;
+        std::size_t capacity, used;
+    };
+    std::vector<Block> m_blocks;
+    std::vector<Span> m_spans;
+};
+
+} // namespace
 
 // The lines, one row each. Every row reports the same size, wide enough for the widest line as
 // drawn and at least the horizontal extent, so that the view (with uniform item sizes) asks only
@@ -33,17 +111,27 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override
     {
-        return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+        return parent.isValid() ? 0 : m_lines.Count();
+    }
+
+    // The view asks for every row's index when it lays the rows out: answered here without the
+    // general checks, which call back into the model twice a row.
+    QModelIndex index(int row, int column = 0,
+                      const QModelIndex& parent = QModelIndex()) const override
+    {
+        return !parent.isValid() && column == 0 && row >= 0 && row < m_lines.Count()
+            ? createIndex(row, 0)
+            : QModelIndex();
     }
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (!index.isValid() || index.row() >= m_lines.size())
+        if (!index.isValid() || index.row() >= m_lines.Count())
             return {};
         switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return m_lines.at(index.row());
+            return m_lines.Line(index.row());
         case Qt::SizeHintRole:
             return RowSize();
         default:
@@ -66,7 +154,7 @@ public:
         m_rowHeight = rowHeight;
         m_widest = 0;
         for (int row = 0; row < m_shown; ++row)
-            m_widest = std::max(m_widest, LineWidth(m_lines.at(row)));
+            m_widest = std::max(m_widest, LineWidth(m_lines.Utf8(row)));
         m_widthDirty = true;
         if (m_shown > 0) {
             Q_EMIT layoutAboutToBeChanged();
@@ -77,7 +165,7 @@ public:
     void Clear()
     {
         beginResetModel();
-        m_lines.clear();
+        m_lines.Clear();
         m_shown = 0;
         m_widest = 0;
         m_widthDirty = true;
@@ -86,7 +174,7 @@ public:
 
     void Append(const QString& line)
     {
-        m_lines.append(line);
+        m_lines.Append(line);
         if (!m_flushPending) {
             m_flushPending = true;
             QMetaObject::invokeMethod(this, &ListBoxModel::Flush, Qt::QueuedConnection);
@@ -97,12 +185,12 @@ public:
     void Flush()
     {
         m_flushPending = false;
-        const int count = static_cast<int>(m_lines.size());
+        const int count = m_lines.Count();
         if (count <= m_shown)
             return;
         const qreal widest = m_widest;
         for (int row = m_shown; row < count; ++row)
-            m_widest = std::max(m_widest, LineWidth(m_lines.at(row)));
+            m_widest = std::max(m_widest, LineWidth(m_lines.Utf8(row)));
         const bool wider = m_widest > widest && m_shown > 0;
         m_widthDirty = m_widthDirty || m_widest > widest;
         beginInsertRows(QModelIndex(), m_shown, count - 1);
@@ -115,7 +203,7 @@ public:
         }
     }
 
-    const QStringList& Lines() const { return m_lines; }
+    const LineStore& Lines() const { return m_lines; }
 
     void SetExtent(int pixels)
     {
@@ -142,10 +230,18 @@ private:
     // such as U+202F) or shaped as a space of its own width, so each such character is measured
     // once, as drawn alone, and remembered. A line with characters beyond the BMP is measured
     // whole.
-    qreal LineWidth(const QString& line)
+    qreal LineWidth(std::string_view utf8)
     {
         if (!m_metrics)
             return 0;
+        // Most lines are printable ASCII only: counted in one pass, they are as wide as their
+        // length in pitches (advances are whole 64ths of a pixel, so the product is the sum).
+        std::size_t printable = 0;
+        for (const char c : utf8)
+            printable += static_cast<unsigned char>(c - 0x20) < 0x5F;
+        if (m_fixedPitch && printable == utf8.size())
+            return static_cast<qreal>(printable) * m_pitch;
+        const QString line = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         if (!m_fixedPitch)
             return m_metrics->horizontalAdvance(line);
         qreal width = 0;
@@ -165,7 +261,7 @@ private:
         return width;
     }
 
-    QStringList m_lines;
+    LineStore m_lines;
     int m_shown = 0; // the rows the view knows of
     bool m_flushPending = false;
     qreal m_widest = 0; // the widest of the rows the view knows of
@@ -290,18 +386,21 @@ void ListBox::Append(const QString& line)
 
 int ListBox::Count() const
 {
-    return static_cast<int>(m_model->Lines().size());
+    return m_model->Lines().Count();
 }
 
 QString ListBox::Line(int row) const
 {
-    const QStringList& lines = m_model->Lines();
-    return row >= 0 && row < lines.size() ? lines.at(row) : QString();
+    return row >= 0 && row < Count() ? m_model->Lines().Line(row) : QString();
 }
 
 QStringList ListBox::Lines() const
 {
-    return m_model->Lines();
+    QStringList lines;
+    lines.reserve(Count());
+    for (int row = 0; row < Count(); ++row)
+        lines.append(m_model->Lines().Line(row));
+    return lines;
 }
 
 void ListBox::SetHorizontalExtent(int pixels)
