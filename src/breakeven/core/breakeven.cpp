@@ -31,7 +31,7 @@ constexpr int kUnitsWidth = 8;
 constexpr int kGapBeforeCosts = 22;
 constexpr int kGapBeforeSales = 20;
 constexpr int kGapBeforeProfit = 21;
-// Enough room for most lines, so the buffer grows rarely.
+// Enough room for most lines, when the longest cannot be known.
 constexpr std::size_t kTypicalLineLength = 96;
 
 double Costs(int i, const BreakEvenFigures& figures)
@@ -79,6 +79,21 @@ void CheckEntryRange(int index, std::string_view text, const RegionalFormat& for
     }
     if (IsMoneyField(index) && !IsHoldableAmount(value, 2))
         throw Failure(ErrorNumber::TypeMismatch);
+}
+
+// The length of the longest analysis line of units 1 to `units`. Each amount is linear in the
+// unit count, so its text is longest at one end or the other; a line that cannot be made leaves
+// a typical length.
+std::size_t LongestLine(int units, const BreakEvenFigures& figures, const RegionalFormat& format)
+{
+    if (units < 1)
+        return kTypicalLineLength;
+    try {
+        return std::max(AnalysisLine(1, figures, format).size(),
+                        AnalysisLine(units, figures, format).size());
+    } catch (const Failure&) {
+        return kTypicalLineLength;
+    }
 }
 
 } // namespace
@@ -278,7 +293,8 @@ void BuildBreakEvenAnalysis(std::string_view unitsText, BreakEvenFigures& figure
     }
 
     const auto units = static_cast<std::size_t>(std::max<int>(figures.GraphUnits, 0));
-    analysis.lines.reserve(units + 1, (units + 1) * kTypicalLineLength);
+    analysis.lines.reserve(units + 1,
+                           (units + 1) * LongestLine(figures.GraphUnits, figures, format));
     analysis.lines.push_back(AnalysisHeader());
     if (figures.GraphUnits < 0)
         throw Failure(ErrorNumber::InvalidProcedureCall);
