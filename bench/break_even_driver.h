@@ -17,6 +17,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,15 @@ inline double Median(std::vector<double> values)
 inline double Milliseconds(const QElapsedTimer& timer)
 {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// The processor time the program has used, all its threads: unlike the time on the clock, it
+// hardly changes with what else the machine is busy with.
+inline double ProcessorMilliseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 // Counts the paints of one widget, so that a step is timed until its picture is on the screen.

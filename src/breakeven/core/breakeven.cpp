@@ -241,10 +241,12 @@ std::vector<int> LineCorners(const GraphGrid& grid, int series, double tolerance
     double value = 0;
     if (!grid.Value(series, 1, value))
         return corners;
-    const auto at = [&](int row) {
-        grid.Value(series, row, value);
-        return value;
-    };
+    const double GraphValues::*member = &GraphValues::fixedCosts;
+    if (series == 1)
+        member = &GraphValues::totalCosts;
+    else if (series == 2)
+        member = &GraphValues::totalSales;
+    const auto at = [&](int row) { return grid.rows[static_cast<std::size_t>(row - 1)].*member; };
     // From each corner the line runs on while one straight line from it can still pass within
     // the tolerance of every row on the way: each row narrows the slopes such a line may take.
     corners.push_back(1);

@@ -72,11 +72,17 @@ int StepDecimals(double step)
 
 void SetAxis(QValueAxis* axis, double low, double high, double step)
 {
+    // Every change lays the axis and its labels out again, so an axis already showing this
+    // range is left alone (a calculation repeated, or one that changed only the other axis).
+    const QString format = QStringLiteral("%.%1f").arg(StepDecimals(step));
+    if (axis->tickType() == QValueAxis::TicksDynamic && axis->min() == low && axis->max() == high &&
+        axis->tickInterval() == step && axis->tickAnchor() == 0 && axis->labelFormat() == format)
+        return;
     // The axis lays its ticks out again on every change; with the old interval over the new
     // range (1 over 0 to 32,767) that would be tens of thousands of tick items. A fixed tick
     // count in between keeps every step small.
     axis->setTickType(QValueAxis::TicksFixed);
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(StepDecimals(step)));
+    axis->setLabelFormat(format);
     axis->setRange(low, high);
     axis->setTickAnchor(0);
     axis->setTickInterval(step);

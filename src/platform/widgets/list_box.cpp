@@ -43,30 +43,30 @@ public:
 
     void Append(const QString& line)
     {
-        // The lines are mostly ASCII, copied as they are; the rest are encoded.
+        // The lines are mostly printable ASCII: copied as they are while it is checked, in one
+        // pass. Any other line is encoded.
         const ushort* text = line.utf16();
-        const qsizetype length = line.size();
+        const auto length = static_cast<std::size_t>(line.size());
+        char* out = Room(length);
         ushort bits = 0;
-        for (qsizetype i = 0; i < length; ++i)
+        bool outside = false; // a control character
+        for (std::size_t i = 0; i < length; ++i) {
             bits |= text[i];
-        const QByteArray encoded = bits < 0x80 ? QByteArray() : line.toUtf8();
-        const auto size = static_cast<std::size_t>(encoded.isNull() ? length : encoded.size());
-        if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < size) {
-            const std::size_t capacity = std::max(kBlockBytes, size);
-            m_blocks.push_back({std::make_unique_for_overwrite<char[]>(capacity), capacity, 0});
+            outside |= static_cast<ushort>(text[i] - 0x20) >= 0x5F;
+            out[i] = static_cast<char>(text[i]);
         }
-        Block& block = m_blocks.back();
-        char* out = block.bytes.get() + block.used;
-        m_spans.push_back({static_cast<quint32>(m_blocks.size() - 1),
-                           static_cast<quint32>(block.used), static_cast<quint32>(size)});
-        block.used += size;
-        if (!encoded.isNull()) {
-            std::memcpy(out, encoded.constData(), size);
+        if (bits >= 0x80) {
+            const QByteArray encoded = line.toUtf8();
+            out = Room(static_cast<std::size_t>(encoded.size()));
+            std::memcpy(out, encoded.constData(), static_cast<std::size_t>(encoded.size()));
+            Add(static_cast<std::size_t>(encoded.size()), false);
             return;
         }
-        for (qsizetype i = 0; i < length; ++i)
-            out[i] = static_cast<char>(text[i]);
+        Add(length, !outside);
     }
+
+    // Whether the line is printable ASCII only, one byte a character.
+    bool Printable(int row) const { return m_spans[static_cast<std::size_t>(row)].printable; }
 
     // The line's UTF-8 bytes, valid until the store is cleared.
     std::string_view Utf8(int row) const
@@ -85,8 +85,29 @@ private:
     static constexpr std::size_t kBlockBytes = 64 * 1024;
     struct Span
     {
-        quint32 block, offset, size;
+        quint32 block, offset;
+        quint32 size : 31, printable : 1;
     };
+
+    // Where the next `size` bytes go: the last block, or a new one when they do not fit.
+    char* Room(std::size_t size)
+    {
+        if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < size) {
+            const std::size_t capacity = std::max(kBlockBytes, size);
+            m_blocks.push_back({std::make_unique_for_overwrite<char[]>(capacity), capacity, 0});
+        }
+        return m_blocks.back().bytes.get() + m_blocks.back().used;
+    }
+    // The `size` bytes written at Room() make the next line.
+    void Add(std::size_t size, bool printable)
+    {
+        Block& block = m_blocks.back();
+        m_spans.push_back({static_cast<quint32>(m_blocks.size() - 1),
+                           static_cast<quint32>(block.used), static_cast<quint32>(size),
+                           printable});
+        block.used += size;
+    }
+
     struct Block
     {
         std::unique_ptr<char[]> bytes;
@@ -109,9 +130,12 @@ public:
         : QAbstractListModel(parent)
     { }
 
+    // The rows the view has been told of: a view that lays its rows out (as it does when it is
+    // shown) before the next batch must not meet lines it has not heard of, and lay them all
+    // out twice.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override
     {
-        return parent.isValid() ? 0 : m_lines.Count();
+        return parent.isValid() ? 0 : m_shown;
     }
 
     // The view asks for every row's index when it lays the rows out: answered here without the
@@ -119,14 +143,13 @@ public:
     QModelIndex index(int row, int column = 0,
                       const QModelIndex& parent = QModelIndex()) const override
     {
-        return !parent.isValid() && column == 0 && row >= 0 && row < m_lines.Count()
-            ? createIndex(row, 0)
-            : QModelIndex();
+        return !parent.isValid() && column == 0 && row >= 0 && row < m_shown ? createIndex(row, 0)
+                                                                             : QModelIndex();
     }
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (!index.isValid() || index.row() >= m_lines.Count())
+        if (!index.isValid() || index.row() >= m_shown)
             return {};
         switch (role) {
         case Qt::DisplayRole:
@@ -154,7 +177,7 @@ public:
         m_rowHeight = rowHeight;
         m_widest = 0;
         for (int row = 0; row < m_shown; ++row)
-            m_widest = std::max(m_widest, LineWidth(m_lines.Utf8(row)));
+            m_widest = std::max(m_widest, RowWidth(row));
         m_widthDirty = true;
         if (m_shown > 0) {
             Q_EMIT layoutAboutToBeChanged();
@@ -190,7 +213,7 @@ public:
             return;
         const qreal widest = m_widest;
         for (int row = m_shown; row < count; ++row)
-            m_widest = std::max(m_widest, LineWidth(m_lines.Utf8(row)));
+            m_widest = std::max(m_widest, RowWidth(row));
         const bool wider = m_widest > widest && m_shown > 0;
         m_widthDirty = m_widthDirty || m_widest > widest;
         beginInsertRows(QModelIndex(), m_shown, count - 1);
@@ -230,17 +253,15 @@ private:
     // such as U+202F) or shaped as a space of its own width, so each such character is measured
     // once, as drawn alone, and remembered. A line with characters beyond the BMP is measured
     // whole.
-    qreal LineWidth(std::string_view utf8)
+    qreal RowWidth(int row)
     {
         if (!m_metrics)
             return 0;
-        // Most lines are printable ASCII only: counted in one pass, they are as wide as their
-        // length in pitches (advances are whole 64ths of a pixel, so the product is the sum).
-        std::size_t printable = 0;
-        for (const char c : utf8)
-            printable += static_cast<unsigned char>(c - 0x20) < 0x5F;
-        if (m_fixedPitch && printable == utf8.size())
-            return static_cast<qreal>(printable) * m_pitch;
+        // A line of printable ASCII is as wide as its length in pitches (advances are whole 64ths
+        // of a pixel, so the product is the sum).
+        const std::string_view utf8 = m_lines.Utf8(row);
+        if (m_fixedPitch && m_lines.Printable(row))
+            return static_cast<qreal>(utf8.size()) * m_pitch;
         const QString line = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         if (!m_fixedPitch)
             return m_metrics->horizontalAdvance(line);
