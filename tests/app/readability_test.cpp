@@ -7,6 +7,7 @@
 #include "platform/widgets/twips.h"
 #include "shell/core/design_colors.h"
 #include "shell/ui/pictures.h"
+#include "support/palettes.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 
@@ -28,16 +29,6 @@ using namespace vexmoor::test;
 namespace vexmoor {
 
 namespace {
-
-// A dark theme as desktops give it: light text on dark grey, a blue highlight.
-QPalette DarkPalette()
-{
-    const QColor text(230, 230, 230), window(53, 53, 53), base(35, 35, 35);
-    QPalette dark(text, window, window.lighter(), window.darker(), QColor(90, 90, 90), text,
-                  Qt::white, base, window);
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    return dark;
-}
 
 // Texts in every field and list: a break-even analysis and a loan schedule.
 void FillPages(WindowFixture& f)
@@ -140,7 +131,7 @@ private Q_SLOTS:
 void ReadabilityTest::everyTextReadsInLightAndDarkPalettes()
 {
     const QPalette original = QApplication::palette();
-    const QPalette light = QApplication::style()->standardPalette();
+    const QPalette light = test::LightPalette();
     // The palette the window starts in, and the one the desktop changes to while it runs.
     const struct
     {

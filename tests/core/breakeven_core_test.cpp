@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace vexmoor {
 namespace {
@@ -209,6 +211,73 @@ TEST(BreakEvenGraph, GridValuesTheirTextsAndOverflow)
     EXPECT_EQ(FailureOf([&] { BuildBreakEvenAnalysis("5", figures, EnUs(), overflow); }), 6);
     EXPECT_EQ(overflow.lines.size(), 2u); // the header and unit 1
     EXPECT_FALSE(overflow.extentSet);
+}
+
+// A grid of one series (total costs) with the given values, rows 1 on.
+GraphGrid CostsGrid(std::initializer_list<double> values)
+{
+    GraphGrid grid;
+    for (const double value : values)
+        grid.rows.push_back({.totalCosts = value});
+    return grid;
+}
+
+GraphGrid FiguresGrid(int units, const BreakEvenFigures& figures)
+{
+    GraphGrid grid;
+    for (int i = 1; i <= units; ++i)
+        grid.rows.push_back(GraphRowValues(i, figures));
+    return grid;
+}
+
+struct CornersRow
+{
+    const char* name;
+    GraphGrid grid;
+    int series;
+    std::vector<int> corners;
+};
+
+TEST(BreakEvenGraph, LineCornersDrawEveryRowWithinTheTolerance)
+{
+    const BreakEvenFigures cents {.FixedCosts = 0.07, .UnitPrice = 0.1, .VariableCostPerUnit = 0.3};
+    const BreakEvenFigures large {
+        .FixedCosts = 9.99e12, .UnitPrice = 3.07e8, .VariableCostPerUnit = 0.01};
+    GraphGrid cleared = CostsGrid({0});
+    cleared.seriesCount = 2;
+    constexpr double kTolerance = 0.01;
+    // clang-format off
+    const CornersRow rows[] = {
+        // The program's lines: straight, whatever the rounding in their values.
+        {"CostsInCents", FiguresGrid(32767, cents), 1, {1, 32767}},
+        {"SalesInCents", FiguresGrid(32767, cents), 2, {1, 32767}},
+        {"LargeCosts", FiguresGrid(32767, large), 1, {1, 32767}},
+        {"FixedCosts", FiguresGrid(1000, large), 3, {1, 1000}},
+        // Lines that bend keep their corners; a wobble within the tolerance is no bend.
+        {"Bend", CostsGrid({0, 1, 2, 3, 3, 3}), 1, {1, 4, 6}},
+        {"Zigzag", CostsGrid({0, 1, 0, 1}), 1, {1, 2, 3, 4}},
+        {"Wobble", CostsGrid({0, 1.005, 1.995, 3.005, 4}), 1, {1, 5}},
+        {"OneRow", cleared, 2, {1}},
+        {"NoSuchSeries", cleared, 3, {}},
+    };
+    // clang-format on
+    for (const CornersRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<int> corners = LineCorners(row.grid, row.series, kTolerance);
+        EXPECT_EQ(corners, row.corners);
+        // The line through the corners, at every row, is within the tolerance of its value.
+        for (std::size_t c = 1; c < corners.size(); ++c) {
+            double from = 0, to = 0, value = 0;
+            row.grid.Value(row.series, corners[c - 1], from);
+            row.grid.Value(row.series, corners[c], to);
+            for (int p = corners[c - 1]; p <= corners[c]; ++p) {
+                row.grid.Value(row.series, p, value);
+                const double drawn =
+                    from + (to - from) * (p - corners[c - 1]) / (corners[c] - corners[c - 1]);
+                ASSERT_NEAR(drawn, value, kTolerance) << "row " << p;
+            }
+        }
+    }
 }
 
 } // namespace

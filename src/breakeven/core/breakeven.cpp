@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace vexmoor {
 
@@ -30,7 +31,7 @@ constexpr int kUnitsWidth = 8;
 constexpr int kGapBeforeCosts = 22;
 constexpr int kGapBeforeSales = 20;
 constexpr int kGapBeforeProfit = 21;
-// Enough room for most lines, so the buffer grows rarely.
+// Enough room for most lines, when the longest cannot be known.
 constexpr std::size_t kTypicalLineLength = 96;
 
 double Costs(int i, const BreakEvenFigures& figures)
@@ -78,6 +79,21 @@ void CheckEntryRange(int index, std::string_view text, const RegionalFormat& for
     }
     if (IsMoneyField(index) && !IsHoldableAmount(value, 2))
         throw Failure(ErrorNumber::TypeMismatch);
+}
+
+// The length of the longest analysis line of units 1 to `units`. Each amount is linear in the
+// unit count, so its text is longest at one end or the other; a line that cannot be made leaves
+// a typical length.
+std::size_t LongestLine(int units, const BreakEvenFigures& figures, const RegionalFormat& format)
+{
+    if (units < 1)
+        return kTypicalLineLength;
+    try {
+        return std::max(AnalysisLine(1, figures, format).size(),
+                        AnalysisLine(units, figures, format).size());
+    } catch (const Failure&) {
+        return kTypicalLineLength;
+    }
 }
 
 } // namespace
@@ -218,6 +234,44 @@ bool GraphGrid::Value(int series, int point, double& value) const
     return true;
 }
 
+std::vector<int> LineCorners(const GraphGrid& grid, int series, double tolerance)
+{
+    const int rows = static_cast<int>(grid.rows.size());
+    std::vector<int> corners;
+    double value = 0;
+    if (!grid.Value(series, 1, value))
+        return corners;
+    const double GraphValues::*member = &GraphValues::fixedCosts;
+    if (series == 1)
+        member = &GraphValues::totalCosts;
+    else if (series == 2)
+        member = &GraphValues::totalSales;
+    const auto at = [&](int row) { return grid.rows[static_cast<std::size_t>(row - 1)].*member; };
+    // From each corner the line runs on while one straight line from it can still pass within
+    // the tolerance of every row on the way: each row narrows the slopes such a line may take.
+    corners.push_back(1);
+    int corner = 1;
+    double cornerValue = at(1);
+    double lowest = -std::numeric_limits<double>::infinity();
+    double highest = std::numeric_limits<double>::infinity();
+    for (int row = 2; row <= rows; ++row) {
+        const double rowValue = at(row);
+        const double slope = (rowValue - cornerValue) / (row - corner);
+        if (!(slope >= lowest && slope <= highest)) {
+            corner = row - 1;
+            cornerValue = at(corner);
+            corners.push_back(corner);
+            lowest = -std::numeric_limits<double>::infinity();
+            highest = std::numeric_limits<double>::infinity();
+        }
+        lowest = std::max(lowest, (rowValue - tolerance - cornerValue) / (row - corner));
+        highest = std::min(highest, (rowValue + tolerance - cornerValue) / (row - corner));
+    }
+    if (rows > 1)
+        corners.push_back(rows);
+    return corners;
+}
+
 std::int16_t GraphUnitsFromText(std::string_view text, const RegionalFormat& format)
 {
     const double units = RoundHalfEven(ParseNumber(text, format), 0);
@@ -241,7 +295,8 @@ void BuildBreakEvenAnalysis(std::string_view unitsText, BreakEvenFigures& figure
     }
 
     const auto units = static_cast<std::size_t>(std::max<int>(figures.GraphUnits, 0));
-    analysis.lines.reserve(units + 1, (units + 1) * kTypicalLineLength);
+    analysis.lines.reserve(units + 1,
+                           (units + 1) * LongestLine(figures.GraphUnits, figures, format));
     analysis.lines.push_back(AnalysisHeader());
     if (figures.GraphUnits < 0)
         throw Failure(ErrorNumber::InvalidProcedureCall);

@@ -145,6 +145,13 @@ struct GraphGrid
     bool Value(int series, int point, double& value) const;
 };
 
+// The rows (1-based, rising) from which series `series` of the grid is drawn as straight lines:
+// the first, the last and those where the line bends, so that the lines between them pass
+// within `tolerance` of every row's value. The three lines are straight in the unit count, and
+// rounding in their values is far below any tolerance a picture needs, so each gives its first
+// and last row; a line that really bends keeps its corners. Empty for a series the grid lacks.
+std::vector<int> LineCorners(const GraphGrid& grid, int series, double tolerance);
+
 // What one run of the graph routine produces: the analysis list and the grid.
 struct BreakEvenAnalysis
 {

@@ -1,9 +1,15 @@
 // The break-even line chart over Qt Charts.
 //
-// Speed matters at 32,767 points per series: Qt Charts recomputes a series' whole geometry on
-// every point change and every axis range change, so the series are emptied first, the axis
-// ranges set while they are empty, and each series then gets all its points in one replace().
-// The unit counts are a value axis with a few ticks, not a label per point.
+// The three lines are straight in the unit count, so each is drawn from the few units where it
+// bends (its first and last), not from a point per unit: Qt Charts keeps, strokes for hit-testing
+// and paints every point it is given, which at 32,767 units a line cost tens of milliseconds and
+// megabytes for the same picture. While the units are few enough to show as dots, every unit is
+// a point. The values of every unit stay in the grid, for the value of a clicked point.
+//
+// Qt Charts recomputes a series' geometry on every point change and every axis range change, so
+// the series are emptied first, the axis ranges set while they are empty, and each series then
+// gets its points in one replace(). The unit counts are a value axis with a few ticks, not a
+// label per point.
 #include "breakeven/ui/breakeven_chart.h"
 
 #include "common/core/contrast.h"
@@ -25,6 +31,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vexmoor {
 
@@ -37,6 +44,9 @@ const QColor kSeriesColors[BreakEvenChart::kSeriesCount] = {
 
 // Points are drawn as dots only while there are few enough to tell apart.
 constexpr int kMostPointsWithDots = 50;
+// How far a line drawn from its corners may pass from a unit's value, in parts of the amounts
+// axis: a hundred-thousandth, far below a pixel at any size the chart takes.
+constexpr double kLineTolerance = 1e-5;
 // Ticks wanted on each axis; the chart is small.
 constexpr double kUnitTicks = 5;
 constexpr double kAmountTicks = 4;
@@ -62,11 +72,17 @@ int StepDecimals(double step)
 
 void SetAxis(QValueAxis* axis, double low, double high, double step)
 {
+    // Every change lays the axis and its labels out again, so an axis already showing this
+    // range is left alone (a calculation repeated, or one that changed only the other axis).
+    const QString format = QStringLiteral("%.%1f").arg(StepDecimals(step));
+    if (axis->tickType() == QValueAxis::TicksDynamic && axis->min() == low && axis->max() == high &&
+        axis->tickInterval() == step && axis->tickAnchor() == 0 && axis->labelFormat() == format)
+        return;
     // The axis lays its ticks out again on every change; with the old interval over the new
     // range (1 over 0 to 32,767) that would be tens of thousands of tick items. A fixed tick
     // count in between keeps every step small.
     axis->setTickType(QValueAxis::TicksFixed);
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(StepDecimals(step)));
+    axis->setLabelFormat(format);
     axis->setRange(low, high);
     axis->setTickAnchor(0);
     axis->setTickInterval(step);
@@ -209,17 +225,13 @@ void BreakEvenChart::ShowGrid()
 {
     const int rows = static_cast<int>(m_grid.rows.size());
     const int seriesShown = std::clamp(m_grid.seriesCount, 0, kSeriesCount);
+    const bool dots = rows <= kMostPointsWithDots;
 
-    std::array<QList<QPointF>, kSeriesCount> points;
     double low = 0; // the amounts axis always shows zero
     double high = 0;
-    for (auto& list : points)
-        list.reserve(rows);
-    for (int p = 0; p < rows; ++p) {
-        const GraphValues& row = m_grid.rows[static_cast<std::size_t>(p)];
+    for (const GraphValues& row : m_grid.rows) {
         const double values[kSeriesCount] = {row.totalCosts, row.totalSales, row.fixedCosts};
         for (int s = 0; s < seriesShown; ++s) {
-            points[static_cast<std::size_t>(s)].append(QPointF(p + 1, values[s]));
             low = std::min(low, values[s]);
             high = std::max(high, values[s]);
         }
@@ -232,7 +244,7 @@ void BreakEvenChart::ShowGrid()
     }
 
     // A lone point stands in the middle; dots get half a unit of room so the last is not cut.
-    const double unitHigh = rows <= 1 ? 2 : rows + (rows <= kMostPointsWithDots ? 0.5 : 0);
+    const double unitHigh = rows <= 1 ? 2 : rows + (dots ? 0.5 : 0);
     SetAxis(m_unitsAxis, 0, unitHigh, std::max(1.0, NiceStep(rows / kUnitTicks)));
 
     if (high - low <= 0)
@@ -247,12 +259,30 @@ void BreakEvenChart::ShowGrid()
     SetAxis(m_amountAxis, axisLow, axisHigh, step);
 
     ApplyPens();
+    const double tolerance = (axisHigh - axisLow) * kLineTolerance;
     for (int s = 0; s < kSeriesCount; ++s) {
         QLineSeries* series = m_series[static_cast<std::size_t>(s)];
-        series->setPointsVisible(rows <= kMostPointsWithDots);
+        series->setPointsVisible(dots);
         series->setVisible(s < seriesShown);
-        if (!points[static_cast<std::size_t>(s)].isEmpty())
-            series->replace(points[static_cast<std::size_t>(s)]);
+        if (s >= seriesShown)
+            continue;
+        // Every point while each shows as a dot; beyond, a line is drawn from its corners.
+        std::vector<int> drawn;
+        if (dots) {
+            for (int p = 1; p <= rows; ++p)
+                drawn.push_back(p);
+        } else {
+            drawn = LineCorners(m_grid, s + 1, tolerance);
+        }
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(drawn.size()));
+        double value = 0;
+        for (const int p : drawn) {
+            m_grid.Value(s + 1, p, value);
+            points.append(QPointF(p, value));
+        }
+        if (!points.isEmpty())
+            series->replace(points);
     }
 }
 

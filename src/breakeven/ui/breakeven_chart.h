@@ -4,7 +4,8 @@
 // Qt Charts costs start-up time, so the chart itself is only built when the Graph sub-page is
 // first shown; until then the grid handed over by GenChart is just kept, and the chart shows it
 // once it exists. The grid kept here is the chart's data: a clicked point's value is read from
-// it, as the last successful GenChart left it.
+// it, as the last successful GenChart left it. The series hold only the points the lines are
+// drawn from (every unit while the units show as dots, else each line's corners).
 #pragma once
 
 #include "breakeven/core/breakeven.h"

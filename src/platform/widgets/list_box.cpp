@@ -15,10 +15,109 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace vexmoor::platform {
+
+namespace {
+
+// Text lines kept end to end in UTF-8, in blocks of one size: tens of thousands of lines take a
+// few dozen blocks, not a string each. Strings of every length, freed and made anew whenever a
+// list is filled again, leave the heap in pieces that the program's memory keeps growing over;
+// blocks of one size are taken again as they were. A line's string is made when it is asked for.
+class LineStore
+{
+public:
+    int Count() const { return static_cast<int>(m_spans.size()); }
+
+    void Clear()
+    {
+        m_blocks.clear();
+        m_spans.clear();
+    }
+
+    void Append(const QString& line)
+    {
+        // The lines are mostly printable ASCII: copied as they are while it is checked, in one
+        // pass. Any other line is encoded.
+        const ushort* text = line.utf16();
+        const auto length = static_cast<std::size_t>(line.size());
+        char* out = Room(length);
+        ushort bits = 0;
+        bool outside = false; // a control character
+        for (std::size_t i = 0; i < length; ++i) {
+            bits |= text[i];
+            outside |= static_cast<ushort>(text[i] - 0x20) >= 0x5F;
+            out[i] = static_cast<char>(text[i]);
+        }
+        if (bits >= 0x80) {
+            const QByteArray encoded = line.toUtf8();
+            out = Room(static_cast<std::size_t>(encoded.size()));
+            std::memcpy(out, encoded.constData(), static_cast<std::size_t>(encoded.size()));
+            Add(static_cast<std::size_t>(encoded.size()), false);
+            return;
+        }
+        Add(length, !outside);
+    }
+
+    // Whether the line is printable ASCII only, one byte a character.
+    bool Printable(int row) const { return m_spans[static_cast<std::size_t>(row)].printable; }
+
+    // The line's UTF-8 bytes, valid until the store is cleared.
+    std::string_view Utf8(int row) const
+    {
+        const Span& span = m_spans[static_cast<std::size_t>(row)];
+        return std::string_view(m_blocks[span.block].bytes.get() + span.offset, span.size);
+    }
+
+    QString Line(int row) const
+    {
+        const std::string_view utf8 = Utf8(row);
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    }
+
+private:
+    static constexpr std::size_t kBlockBytes = 64 * 1024;
+    struct Span
+    {
+        quint32 block, offset;
+        quint32 size : 31, printable : 1;
+    };
+
+    // Where the next `size` bytes go: the last block, or a new one when they do not fit.
+    char* Room(std::size_t size)
+    {
+        if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < size) {
+            const std::size_t capacity = std::max(kBlockBytes, size);
+            m_blocks.push_back({std::make_unique_for_overwrite<char[]>(capacity), capacity, 0});
+        }
+        return m_blocks.back().bytes.get() + m_blocks.back().used;
+    }
+    // The `size` bytes written at Room() make the next line.
+    void Add(std::size_t size, bool printable)
+    {
+        Block& block = m_blocks.back();
+        m_spans.push_back({static_cast<quint32>(m_blocks.size() - 1),
+                           static_cast<quint32>(block.used), static_cast<quint32>(size),
+                           printable});
+        block.used += size;
+    }
+
+    struct Block
+    {
+        std::unique_ptr<char[]> bytes;
+        std::size_t capacity, used;
+    };
+    std::vector<Block> m_blocks;
+    std::vector<Span> m_spans;
+};
+
+} // namespace
 
 // The lines, one row each. Every row reports the same size, wide enough for the widest line as
 // drawn and at least the horizontal extent, so that the view (with uniform item sizes) asks only
@@ -31,19 +130,31 @@ public:
         : QAbstractListModel(parent)
     { }
 
+    // The rows the view has been told of: a view that lays its rows out (as it does when it is
+    // shown) before the next batch must not meet lines it has not heard of, and lay them all
+    // out twice.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override
     {
-        return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+        return parent.isValid() ? 0 : m_shown;
+    }
+
+    // The view asks for every row's index when it lays the rows out: answered here without the
+    // general checks, which call back into the model twice a row.
+    QModelIndex index(int row, int column = 0,
+                      const QModelIndex& parent = QModelIndex()) const override
+    {
+        return !parent.isValid() && column == 0 && row >= 0 && row < m_shown ? createIndex(row, 0)
+                                                                             : QModelIndex();
     }
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (!index.isValid() || index.row() >= m_lines.size())
+        if (!index.isValid() || index.row() >= m_shown)
             return {};
         switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return m_lines.at(index.row());
+            return m_lines.Line(index.row());
         case Qt::SizeHintRole:
             return RowSize();
         default:
@@ -66,7 +177,7 @@ public:
         m_rowHeight = rowHeight;
         m_widest = 0;
         for (int row = 0; row < m_shown; ++row)
-            m_widest = std::max(m_widest, LineWidth(m_lines.at(row)));
+            m_widest = std::max(m_widest, RowWidth(row));
         m_widthDirty = true;
         if (m_shown > 0) {
             Q_EMIT layoutAboutToBeChanged();
@@ -77,7 +188,7 @@ public:
     void Clear()
     {
         beginResetModel();
-        m_lines.clear();
+        m_lines.Clear();
         m_shown = 0;
         m_widest = 0;
         m_widthDirty = true;
@@ -86,7 +197,7 @@ public:
 
     void Append(const QString& line)
     {
-        m_lines.append(line);
+        m_lines.Append(line);
         if (!m_flushPending) {
             m_flushPending = true;
             QMetaObject::invokeMethod(this, &ListBoxModel::Flush, Qt::QueuedConnection);
@@ -97,12 +208,12 @@ public:
     void Flush()
     {
         m_flushPending = false;
-        const int count = static_cast<int>(m_lines.size());
+        const int count = m_lines.Count();
         if (count <= m_shown)
             return;
         const qreal widest = m_widest;
         for (int row = m_shown; row < count; ++row)
-            m_widest = std::max(m_widest, LineWidth(m_lines.at(row)));
+            m_widest = std::max(m_widest, RowWidth(row));
         const bool wider = m_widest > widest && m_shown > 0;
         m_widthDirty = m_widthDirty || m_widest > widest;
         beginInsertRows(QModelIndex(), m_shown, count - 1);
@@ -115,7 +226,7 @@ public:
         }
     }
 
-    const QStringList& Lines() const { return m_lines; }
+    const LineStore& Lines() const { return m_lines; }
 
     void SetExtent(int pixels)
     {
@@ -142,10 +253,16 @@ private:
     // such as U+202F) or shaped as a space of its own width, so each such character is measured
     // once, as drawn alone, and remembered. A line with characters beyond the BMP is measured
     // whole.
-    qreal LineWidth(const QString& line)
+    qreal RowWidth(int row)
     {
         if (!m_metrics)
             return 0;
+        // A line of printable ASCII is as wide as its length in pitches (advances are whole 64ths
+        // of a pixel, so the product is the sum).
+        const std::string_view utf8 = m_lines.Utf8(row);
+        if (m_fixedPitch && m_lines.Printable(row))
+            return static_cast<qreal>(utf8.size()) * m_pitch;
+        const QString line = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         if (!m_fixedPitch)
             return m_metrics->horizontalAdvance(line);
         qreal width = 0;
@@ -165,7 +282,7 @@ private:
         return width;
     }
 
-    QStringList m_lines;
+    LineStore m_lines;
     int m_shown = 0; // the rows the view knows of
     bool m_flushPending = false;
     qreal m_widest = 0; // the widest of the rows the view knows of
@@ -290,18 +407,21 @@ void ListBox::Append(const QString& line)
 
 int ListBox::Count() const
 {
-    return static_cast<int>(m_model->Lines().size());
+    return m_model->Lines().Count();
 }
 
 QString ListBox::Line(int row) const
 {
-    const QStringList& lines = m_model->Lines();
-    return row >= 0 && row < lines.size() ? lines.at(row) : QString();
+    return row >= 0 && row < Count() ? m_model->Lines().Line(row) : QString();
 }
 
 QStringList ListBox::Lines() const
 {
-    return m_model->Lines();
+    QStringList lines;
+    lines.reserve(Count());
+    for (int row = 0; row < Count(); ++row)
+        lines.append(m_model->Lines().Line(row));
+    return lines;
 }
 
 void ListBox::SetHorizontalExtent(int pixels)
