@@ -89,7 +89,8 @@ def MaskCode(text):
 
 
 TABLE_START = re.compile(
-    r"^\s*(?:(?:static|inline|extern)\s+)*(?:constexpr|const)\b[^;(=]*?\w\s*(?:\[[^\]]*\])?\s*=?\s*\{")
+    r"^\s*(?:(?:static|inline|extern)\s+)*(?:constexpr|const)\b"
+    r"[^;(=]*?\w\s*(?:\[[^\]]*\])?\s*=?\s*\{")
 
 
 def MutableLines(lines, masked):
@@ -132,7 +133,8 @@ NEEDS_SPACES = {"<", "<=", ">", ">=", "+", "-", "*", "/", "&&", "||"}
 NOT_A_CALL = {"return", "delete", "throw", "case", "goto", "using", "typedef", "static_assert",
               "sizeof", "decltype", "if", "while", "for", "switch", "do", "else", "new", "operator",
               "template", "typename", "Q_UNUSED", "Q_OBJECT"}
-CALL = re.compile(r"(?:Q_EMIT\s+)?(?:::)?([A-Za-z_]\w*)(?:(?:::|\.|->)~?[A-Za-z_]\w*)*(?:<[^;=()]*>)?\(")
+CALL = re.compile(r"(?:Q_EMIT\s+)?(?:::)?([A-Za-z_]\w*)(?:(?:::|\.|->)~?[A-Za-z_]\w*)*"
+                  r"(?:<[^;=()]*>)?\(")
 INTEGER = re.compile(r"(0[xX])?([0-9a-fA-F']+)([uUlL]*)$")
 
 
@@ -511,7 +513,8 @@ class Bench:
         holds for their objects."""
         ninja = ["ninja", "-C", str(self.buildDir), "-t"]
         deps, obj = collections.defaultdict(set), None
-        for row in subprocess.run(ninja + ["deps"], capture_output=True, text=True).stdout.split("\n"):
+        listing = subprocess.run(ninja + ["deps"], capture_output=True, text=True).stdout
+        for row in listing.split("\n"):
             if row and not row[0].isspace():
                 obj = row.split(":")[0]
             elif row.strip().startswith(str(ROOT / "src") + "/"):
@@ -531,10 +534,11 @@ class Bench:
         return [t for t in self.tests if mutant.file in t.reach] or list(self.tests)
 
     def Stages(self, tests, mutant):
-        """The tests in the order to build and run them: first the core tests (their programs
-        link in a moment), then the rest. In each, the likeliest killers first: those that killed
-        mutants of this file, then of its folder, then those whose names share words with the
-        file's path, core tests before window tests, quick before slow."""
+        """The tests in the order to build and run them, the likeliest killers first: those that
+        killed mutants of this file, then of its folder, then those whose names share words with
+        the file's path, core tests before window tests, quick before slow. The first core test
+        and the first window test are built and run alone before the rest of their kind, so that
+        a mutant they kill costs no other test's compile and link."""
         folder = mutant.file.rsplit("/", 1)[0]
         words = Words(mutant.file)
         tier = {"core": 0, "fuzz": 1, "app": 2, "cli": 3}
@@ -544,9 +548,9 @@ class Bench:
                     -len(words & Words(t.name)), tier.get(t.name.split(".")[0], 4), t.baseline)
 
         tests = sorted(tests, key=Key)
-        first = [t for t in tests if tier.get(t.name.split(".")[0], 4) <= 1]
-        rest = [t for t in tests if t not in first]
-        return [stage for stage in (first, rest) if stage]
+        core = [t for t in tests if tier.get(t.name.split(".")[0], 4) <= 1]
+        rest = [t for t in tests if t not in core]
+        return [stage for stage in (core[:1], core[1:], rest[:1], rest[1:]) if stage]
 
     def Limit(self, test):
         if not test.baseline:  # the run on unchanged code
@@ -682,7 +686,8 @@ def Report(results, sample, header, seconds, interrupted):
                f"(not counted)" + (f", stale {count['stale']} (not counted)" if count["stale"]
                                    else ""))
     if killed + survived:
-        out.append(f"score {killed}/{killed + survived} = {100 * killed / (killed + survived):.1f} %")
+        score = 100 * killed / (killed + survived)
+        out.append(f"score {killed}/{killed + survived} = {score:.1f} %")
     out.append(f"time {seconds / 60:.1f} min in all")
     if built:
         build = [r["build"] for r in built]
@@ -692,18 +697,21 @@ def Report(results, sample, header, seconds, interrupted):
         out.append(f"per built mutant: build {statistics.mean(build):.1f} s (median "
                    f"{statistics.median(build):.1f}), tests {statistics.mean(tests):.1f} s (median "
                    f"{statistics.median(tests):.1f}); {per:.1f} s with the ones that did not build "
-                   f"({cpu:.1f} s of CPU), so 100 built mutants take about {per * 100 / 60:.0f} min "
+                   f"({cpu:.1f} s of CPU), so 100 built mutants take about {per * 100 / 60:.0f} "
+                   f"min "
                    f"at this load (load average {os.getloadavg()[1]:.1f})")
     survivors = [r for r in results if r["status"] == "survived"]
     if survivors:
         out += ["", "Survivors:"]
         for r in survivors:
             m = r["mutant"]
-            out += [f"  {m.Where()}  {m.op}", f"    - {m.before.strip()}", f"    + {m.after.strip()}"]
+            out += [f"  {m.Where()}  {m.op}", f"    - {m.before.strip()}",
+                    f"    + {m.after.strip()}"]
     out += ["", "Each mutant (status, build s, tests s, CPU s, killed by, where, operator):"]
     for r in results:
         m = r["mutant"]
-        out.append(f"  {r['status']:9} {r['build']:5.1f} {r['tests']:5.1f} {r['cpu']:5.1f}  {r['by']:32} "
+        out.append(f"  {r['status']:9} {r['build']:5.1f} {r['tests']:5.1f} {r['cpu']:5.1f}  "
+                   f"{r['by']:32} "
                    f"{m.Where()}  {m.op}")
     return "\n".join(out) + "\n"
 
@@ -737,7 +745,8 @@ SELF_TEST = [
     ("    std::cout << a << b;", []),
     ("    const double k = 1.5e-3 + f;", [("arith", "    const double k = 1.5e-3 - f;")]),
     ("    QString s = text + \"x\";", []),
-    ("    if (auto it = m.find(k); it != m.end())", [("rel", "    if (auto it = m.find(k); it == m.end())")]),
+    ("    if (auto it = m.find(k); it != m.end())",
+     [("rel", "    if (auto it = m.find(k); it == m.end())")]),
     ("#include <vector>", []),
     ("constexpr int kTable[] = {1, 2,\n    3};", []),
     ("// clang-format off\n    Row(1, 2 + 3);\n// clang-format on", []),
