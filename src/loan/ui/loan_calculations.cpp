@@ -8,9 +8,9 @@
 #include "loan/core/loan_calculation.h"
 #include "loan/core/loan_schedule.h"
 #include "loan/ui/loan_page_view.h"
+#include "platform/text.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/selector.h"
-#include "platform/text.h"
 #include "shell/ui/frm_vexmoor.h"
 
 #include <QLineEdit>
@@ -92,6 +92,7 @@ void frmVexmoor::CalculateLoan(LoanEntryPage page)
 void frmVexmoor::LoanSchedule(bool fromRepayment)
 {
     Guarded("LoanSchedule", GuardVariant::Plain, [&] {
+        schedulePage = fromRepayment ? LoanEntryPage::Repayment : LoanEntryPage::Principal;
         lstLsd->Clear();
         LoanScheduleRequest request;
         request.fromRepayment = fromRepayment;

@@ -10,13 +10,14 @@
 #include "loan/core/loan_entry.h"
 #include "loan/core/loan_terms.h"
 #include "loan/ui/loan_page_view.h"
+#include "platform/export/list_export.h"
+#include "platform/export/report.h"
+#include "platform/text.h"
 #include "platform/widgets/container.h"
 #include "platform/widgets/focus_events.h"
 #include "platform/widgets/list_box.h"
-#include "platform/export/list_export.h"
 #include "platform/widgets/selector.h"
 #include "platform/widgets/tab_strip.h"
-#include "platform/text.h"
 #include "shell/ui/frm_vexmoor.h"
 
 #include <QComboBox>
@@ -102,6 +103,18 @@ void ShowFocusCue(const frmVexmoor& w, LoanEntryPage page, std::int16_t index, b
     SetBold(ViewOf(w, page).captions[index], bold);
 }
 
+// The schedule's report: the entries and result of the page that built it, as they stand on
+// the page, and the schedule.
+platform::ReportSource LoanReport(const frmVexmoor& w)
+{
+    platform::ReportSource source;
+    source.kind = ReportKind::LoanSchedule;
+    source.inputs = platform::InputsFromCaptions(ViewOf(w, w.schedulePage).captions,
+                                                 platform::CaptionOrder::TopToBottom);
+    source.lines = w.lstLsd->Lines();
+    return source;
+}
+
 } // namespace
 
 LoanPageView ViewOf(const frmVexmoor& w, LoanEntryPage page)
@@ -130,7 +143,7 @@ LoanPageView ViewOf(const frmVexmoor& w, LoanEntryPage page)
 void frmVexmoor::ConnectLoan()
 {
     new platform::ListExport(lstLsd, QStringLiteral("lstLsd"), QStringLiteral("loan-schedule.csv"),
-                             regionalFormat, GuardedPlain);
+                             regionalFormat, GuardedPlain, [this] { return LoanReport(*this); });
     for (const auto& [index, selector] : cboIntRat) {
         // Rate periods on 0 and 1, loan types on 2 and 3.
         if (IntRatRefills(index)) {

@@ -217,6 +217,8 @@ public:
     QPushButton* cmdCalPrn = nullptr;
     QPushButton* cmdClrPrn = nullptr;
     platform::ListBox* lstLsd = nullptr;
+    // The entry page whose calculation built the schedule in lstLsd, for its report.
+    LoanEntryPage schedulePage = LoanEntryPage::Repayment;
     LoanState loanState;
     // Both entry pages are cleared on the first visit of the loan page.
     bool loanPagePrepared = false;
