@@ -526,7 +526,6 @@ private Q_SLOTS:
         QVERIFY2(f.services.messages.empty(), qPrintable(f.services.MessageTexts().join('|')));
 
         const QString info = Poppler("pdfinfo", {pdf});
-        if (qEnvironmentVariableIsSet("KEEP_PDF")) QFile::copy(pdf, "/tmp/report-" + way + ".pdf");
         QVERIFY2(info.contains(QRegularExpression("Pages: +" + QString::number(pages) + "\n")),
                  qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression("Page size: .*\\(" + paper + "\\)")),

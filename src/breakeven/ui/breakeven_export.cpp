@@ -19,15 +19,20 @@ namespace vexmoor {
 
 namespace {
 
-// The report of the page: the ten fields under their captions, the analysis and the graph.
+// The report of the page: the ten fields under their captions, the analysis and the graph, as
+// long as the graph still shows the analysis.
 platform::ReportSource BreakEvenReport(const frmVexmoor& w)
 {
     platform::ReportSource source;
     source.kind = ReportKind::BreakEvenAnalysis;
     source.inputs = platform::InputsFromCaptions(w.lblBeV);
     source.lines = w.lstBev->Lines();
-    w.breakEvenChart->EnsureCreated();
-    source.graph = platform::ChartPicture(w.breakEvenChart->View());
+    source.graph = [&w, lines = source.lines] {
+        if (w.lstBev->Lines() != lines)
+            return QPicture();
+        w.breakEvenChart->EnsureCreated();
+        return platform::ChartPicture(w.breakEvenChart->View());
+    };
     return source;
 }
 

@@ -83,6 +83,7 @@ public:
         , m_source(source)
         , m_format(format)
         , m_table(source.lines)
+        , m_graph(source.graph ? source.graph() : QPicture())
         , m_dots(device.logicalDpiY() / 72.0)
         , m_page(0, 0, device.width(), device.height())
         , m_title(FontOf(kTitlePoints, true))
@@ -193,8 +194,8 @@ private:
         if (!m_source.inputs.isEmpty())
             y += Points(kGapPoints);
 
-        if (!m_source.graph.isNull()) {
-            const QRectF bounds = m_source.graph.boundingRect();
+        if (!m_graph.isNull()) {
+            const QRectF bounds = m_graph.boundingRect();
             const double scale =
                 std::min(m_page.width() / bounds.width(),
                          m_page.height() * kGraphShare / std::max(1.0, bounds.height()));
@@ -205,9 +206,9 @@ private:
                 painter->translate(-bounds.topLeft());
                 // A picture plays itself scaled from its resolution to the device's; the scale
                 // above already fits it to the page.
-                const double played = double(m_device.logicalDpiX()) / m_source.graph.logicalDpiX();
+                const double played = double(m_device.logicalDpiX()) / m_graph.logicalDpiX();
                 painter->scale(1 / played, 1 / played);
-                painter->drawPicture(0, 0, m_source.graph);
+                painter->drawPicture(0, 0, m_graph);
                 painter->restore();
             }
             y += bounds.height() * scale + Points(kGapPoints);
@@ -257,6 +258,7 @@ private:
     const ReportSource& m_source;
     const RegionalFormat& m_format;
     ListTable m_table;
+    QPicture m_graph;
     double m_dots; // device pixels a point
     QRectF m_page;
     QFont m_title, m_text, m_cell, m_boldCell, m_footer;

@@ -36,7 +36,10 @@ struct ReportSource
     ReportKind kind = ReportKind::LoanSchedule;
     QList<ReportInput> inputs;
     QStringList lines; // the list's lines, header first (an implicitly shared copy)
-    QPicture graph; // the page's graph as drawing commands; null for none
+    // The page's graph as drawing commands, drawn when a report is made: a picture of
+    // tens of thousands of points takes longer than a table window may take to open. It gives
+    // a null picture when the page no longer shows these figures. None for a page without one.
+    std::function<QPicture()> graph;
     QString when; // the user's date and time when the figures were taken
 };
 

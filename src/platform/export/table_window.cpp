@@ -30,6 +30,9 @@ const char* const kSaveAsCsv = "&Save as CSV…";
 // Rows the window shows at most when it opens, and the share of the screen it may take.
 constexpr int kRowsShown = 30;
 constexpr double kScreenShare = 0.8;
+// Pixels a row adds to its text's height, and a column to its widest text's width.
+constexpr int kRowPadding = 6;
+constexpr int kColumnPadding = 16;
 
 // `count` of the table's rows from `first`, one line's cells split when first asked for: a view
 // asks for a line's cells one role and column after another, so the last line split is kept.
@@ -114,6 +117,9 @@ QTableView* MakeView(QWidget* parent, const char* name, QAbstractItemModel* mode
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->verticalHeader()->hide();
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as tall as a line of text needs, not the style's taller default for header sections.
+    view->verticalHeader()->setMinimumSectionSize(1);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + kRowPadding);
     view->horizontalHeader()->setStretchLastSection(false);
     return view;
 }
@@ -194,7 +200,8 @@ void TableWindow::SizeToContents()
     QFont bold = m_table->font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    const int padding = 3 * m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    const int padding =
+        2 * m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + kColumnPadding;
     int width = 0;
     for (int column = 0; column < table.Columns(); ++column) {
         const int cell = std::max(metrics.horizontalAdvance(widest.value(column)),
