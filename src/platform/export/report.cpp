@@ -63,16 +63,27 @@ const QColor kStripe(242, 242, 242);
 constexpr int kPagesShownAtOnce = 20;
 constexpr int kShowAfterMilliseconds = 700;
 
-// Without shaping Latin text has no ligatures ("fi" stays two letters, which a PDF reader
-// copies and searches as such) and is drawn faster.
-QFont FontOf(double points, bool bold = false)
+// A font on the device and its measures. Without shaping Latin text has no ligatures ("fi"
+// stays two letters, which a PDF reader copies and searches as such) and is drawn faster.
+struct Face
 {
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
-}
+    Face(const QPaintDevice& device, double points, bool bold = false)
+        : font(Font(points, bold))
+        , metrics(font, &device)
+    { }
+    static QFont Font(double points, bool bold)
+    {
+        QFont font = QApplication::font();
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        return font;
+    }
+    double Line() const { return metrics.height(); }
+
+    QFont font;
+    QFontMetricsF metrics;
+};
 
 class ReportPainter
 {
@@ -86,15 +97,15 @@ public:
         , m_graph(source.graph ? source.graph() : QPicture())
         , m_dots(device.logicalDpiY() / 72.0)
         , m_page(0, 0, device.width(), device.height())
-        , m_title(FontOf(kTitlePoints, true))
-        , m_text(FontOf(kTextPoints))
-        , m_cell(FontOf(kTablePoints))
-        , m_boldCell(FontOf(kTablePoints, true))
-        , m_footer(FontOf(kFooterPoints))
+        , m_title(device, kTitlePoints, true)
+        , m_text(device, kTextPoints)
+        , m_cell(device, kTablePoints)
+        , m_boldCell(device, kTablePoints, true)
+        , m_footer(device, kFooterPoints)
+        , m_rowHeight(m_cell.Line() * 1.35)
+        , m_headerHeight(m_boldCell.Line() * 1.7)
+        , m_footerHeight(m_footer.Line() * 2)
     {
-        m_rowHeight = Line(m_cell) * 1.35;
-        m_headerHeight = Line(m_boldCell) * 1.7;
-        m_footerHeight = Line(m_footer) * 2;
         LayOutColumns();
     }
 
@@ -124,20 +135,19 @@ public:
 
 private:
     double Points(double points) const { return points * m_dots; }
-    double Line(const QFont& font) const { return QFontMetricsF(font, &m_device).height(); }
-    double Width(const QFont& font, const QString& text) const
-    {
-        return QFontMetricsF(font, &m_device).horizontalAdvance(text);
-    }
 
-    // Text with its top at `top`, its left at `x` or its right at `right`.
-    void Text(QPainter& painter, const QFont& font, double top, double x, const QString& text,
-              double right = -1) const
+    // Text with its top at `top` and its left at `left`, or its right at `right`.
+    void Left(QPainter& painter, const Face& face, double top, double left,
+              const QString& text) const
     {
-        const QFontMetricsF metrics(font, &m_device);
-        painter.setFont(font);
-        const double left = right >= 0 ? right - metrics.horizontalAdvance(text) : x;
-        painter.drawText(QPointF(left, top + metrics.ascent()), text);
+        if (painter.font() != face.font)
+            painter.setFont(face.font);
+        painter.drawText(QPointF(left, top + face.metrics.ascent()), text);
+    }
+    void Right(QPainter& painter, const Face& face, double top, double right,
+               const QString& text) const
+    {
+        Left(painter, face, top, right - face.metrics.horizontalAdvance(text), text);
     }
 
     // Columns right-aligned, each as wide as its widest cell; the room left over is shared out
@@ -149,8 +159,8 @@ private:
         std::vector<double> widths;
         double total = 0;
         for (int column = 0; column < m_table.Columns(); ++column) {
-            widths.push_back(std::max(Width(m_boldCell, header.value(column)),
-                                      Width(m_boldCell, widest.value(column))));
+            widths.push_back(std::max(m_boldCell.metrics.horizontalAdvance(header.value(column)),
+                                      m_boldCell.metrics.horizontalAdvance(widest.value(column))));
             total += widths.back();
         }
         const double share = widths.empty()
@@ -164,32 +174,31 @@ private:
         }
     }
 
-    // The first page's title, date, entries and graph; returns the height they take. Only
-    // measures without a painter.
+    // The first page's title, date, entries and graph; returns the height they take. Without a
+    // painter it only measures.
     double Head(QPainter* painter) const
     {
-        const QString title = ToQString(TextsOf(m_source.kind).title);
         double y = 0;
         if (painter != nullptr)
-            Text(*painter, m_title, y, 0, title);
-        y += Line(m_title) * 1.2;
+            Left(*painter, m_title, y, 0, ToQString(TextsOf(m_source.kind).title));
+        y += m_title.Line() * 1.2;
         if (painter != nullptr)
-            Text(*painter, m_text, y, 0, m_source.when);
-        y += Line(m_text) + Points(kGapPoints);
+            Left(*painter, m_text, y, 0, m_source.when);
+        y += m_text.Line() + Points(kGapPoints);
 
         double labels = 0;
         double values = 0;
         for (const ReportInput& input : m_source.inputs) {
-            labels = std::max(labels, Width(m_text, input.label));
-            values = std::max(values, Width(m_text, input.value));
+            labels = std::max(labels, m_text.metrics.horizontalAdvance(input.label));
+            values = std::max(values, m_text.metrics.horizontalAdvance(input.value));
         }
         const double valueRight = labels + Points(kGapPoints) * 2 + values;
         for (const ReportInput& input : m_source.inputs) {
             if (painter != nullptr) {
-                Text(*painter, m_text, y, 0, input.label);
-                Text(*painter, m_text, y, 0, input.value, valueRight);
+                Left(*painter, m_text, y, 0, input.label);
+                Right(*painter, m_text, y, valueRight, input.value);
             }
-            y += Line(m_text) * 1.25;
+            y += m_text.Line() * 1.25;
         }
         if (!m_source.inputs.isEmpty())
             y += Points(kGapPoints);
@@ -216,42 +225,44 @@ private:
         return y;
     }
 
+    // The header, the rows on a zebra ground and the totals row under a rule.
     void Table(QPainter& painter, double top, const PageRows& rows) const
     {
         if (rows.count == 0)
             return;
         const QStringList header = m_table.Header();
-        const double headerText = top + (m_headerHeight - Line(m_boldCell)) / 2;
+        const double headerText = top + (m_headerHeight - m_boldCell.Line()) / 2;
         for (int column = 0; column < m_table.Columns(); ++column)
-            Text(painter, m_boldCell, headerText, 0, header.value(column),
-                 m_rights[static_cast<std::size_t>(column)]);
+            Right(painter, m_boldCell, headerText, m_rights[static_cast<std::size_t>(column)],
+                  header.value(column));
         double y = top + m_headerHeight;
-        painter.setPen(QPen(Qt::black, Points(0.75)));
+        const QPen rule(Qt::black, Points(0.75));
+        painter.setPen(rule);
         painter.drawLine(QPointF(0, y), QPointF(m_page.width(), y));
-        const double inset = (m_rowHeight - Line(m_cell)) / 2;
+        const double inset = (m_rowHeight - m_cell.Line()) / 2;
         for (int row = rows.first; row < rows.first + rows.count; ++row) {
             const bool totals = m_table.HasTotals() && row == m_table.Rows() - 1;
             if (totals) {
-                painter.setPen(QPen(Qt::black, Points(0.75)));
+                painter.setPen(rule);
                 painter.drawLine(QPointF(0, y), QPointF(m_page.width(), y));
             } else if (row % 2 == 1) {
                 painter.fillRect(QRectF(0, y, m_page.width(), m_rowHeight), kStripe);
             }
             const QStringList cells = m_table.Row(row);
             for (int column = 0; column < m_table.Columns(); ++column)
-                Text(painter, totals ? m_boldCell : m_cell, y + inset, 0, cells.value(column),
-                     m_rights[static_cast<std::size_t>(column)]);
+                Right(painter, totals ? m_boldCell : m_cell, y + inset,
+                      m_rights[static_cast<std::size_t>(column)], cells.value(column));
             y += m_rowHeight;
         }
     }
 
+    // What the report is and when, and the page's number.
     void Footer(QPainter& painter, int page, int pages) const
     {
-        const double top = m_page.height() - Line(m_footer);
-        const QString title = ToQString(TextsOf(m_source.kind).title);
-        Text(painter, m_footer, top, 0, ToQString(AsOfText(ToStd(title), ToStd(m_source.when))));
-        Text(painter, m_footer, top, 0, ToQString(PageFooter(page, pages, m_format)),
-             m_page.width());
+        const double top = m_page.height() - m_footer.Line();
+        const std::string_view title = TextsOf(m_source.kind).title;
+        Left(painter, m_footer, top, 0, ToQString(AsOfText(title, ToStd(m_source.when))));
+        Right(painter, m_footer, top, m_page.width(), ToQString(PageFooter(page, pages, m_format)));
     }
 
     QPagedPaintDevice& m_device;
@@ -261,10 +272,10 @@ private:
     QPicture m_graph;
     double m_dots; // device pixels a point
     QRectF m_page;
-    QFont m_title, m_text, m_cell, m_boldCell, m_footer;
-    double m_rowHeight = 0;
-    double m_headerHeight = 0;
-    double m_footerHeight = 0;
+    Face m_title, m_text, m_cell, m_boldCell, m_footer;
+    double m_rowHeight;
+    double m_headerHeight;
+    double m_footerHeight;
     std::vector<double> m_rights; // each column's right edge
 };
 

@@ -187,16 +187,14 @@ TableWindow::TableWindow(ReportSource source, const QString& controlName, QStrin
             menu.findChild<QAction*>(QStringLiteral("copy"))
                 ->setEnabled(m_table->selectionModel()->hasSelection());
         });
-    SizeToContents();
+    SizeToContents(table, body);
 }
 
 // Every column as wide as its widest cell (the totals' bold ones included), and the window
-// as wide as the columns and as tall as a screenful of rows.
-void TableWindow::SizeToContents()
+// as wide as the columns and as tall as its rows, up to a screenful.
+void TableWindow::SizeToContents(const ListTable& table, int rows)
 {
-    const ListTable table(m_source.lines);
     const QStringList widest = table.WidestCells();
-    const QStringList header = table.Header();
     QFont bold = m_table->font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
@@ -212,9 +210,9 @@ void TableWindow::SizeToContents()
         width += cell + padding;
     }
     const int rowHeight = m_table->verticalHeader()->defaultSectionSize();
-    const int rows = std::min(kRowsShown, std::max(1, table.Rows()));
-    int height = m_table->horizontalHeader()->sizeHint().height() + rows * rowHeight +
-        2 * m_table->frameWidth() + (m_totals != nullptr ? m_totals->height() : 0);
+    int height = m_table->horizontalHeader()->sizeHint().height() +
+        std::clamp(rows, 1, kRowsShown) * rowHeight + 2 * m_table->frameWidth() +
+        (m_totals != nullptr ? m_totals->height() : 0);
     width += 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
     if (const QScreen* screen = this->screen()) {
         const QSize room = screen->availableSize() * kScreenShare;

@@ -17,6 +17,7 @@ class QTableView;
 namespace vexmoor::platform {
 
 class ContextMenu;
+class ListTable;
 
 class TableWindow : public QWidget
 {
@@ -41,7 +42,7 @@ public:
 
 private:
     void Run(const char* suffix, void (TableWindow::*command)());
-    void SizeToContents();
+    void SizeToContents(const ListTable& table, int rows);
 
     ReportSource m_source;
     QString m_csvFileName;
