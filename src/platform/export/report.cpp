@@ -432,8 +432,10 @@ void AddReportEntries(QMenu& menu, QObject* context, const QString& controlName,
 
 void EnableReportEntries(QMenu& menu, bool enabled)
 {
-    for (const char* name : {"saveAsPdf", "print"})
-        menu.findChild<QAction*>(QString::fromLatin1(name))->setEnabled(enabled);
+    for (const char* name : {"saveAsPdf", "print"}) {
+        if (auto* action = menu.findChild<QAction*>(QString::fromLatin1(name)))
+            action->setEnabled(enabled);
+    }
 }
 
 } // namespace vexmoor::platform
