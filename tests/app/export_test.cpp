@@ -1,10 +1,13 @@
 // Taking numbers away through the real window and the test platform's real clipboard: the
 // calculator display's copy and paste keys and menu, the lists' selections copied as
-// tab-separated rows, Save as CSV… against golden files, and the graph saved as PNG and SVG.
-// The de_DE rows make the window in that region.
+// tab-separated rows, Save as CSV… against golden files, the graph saved as PNG and SVG, the
+// table window, and the reports as PDF files read back by pdftotext (poppler-utils). The de_DE
+// rows make the window in that region.
 #include "breakeven/ui/breakeven_chart.h"
 #include "breakeven/ui/breakeven_page.h"
 #include "calculator/ui/calculator_page.h"
+#include "platform/export/list_table.h"
+#include "platform/export/table_window.h"
 #include "platform/widgets/list_box.h"
 #include "support/scoped_region.h"
 #include "support/user_input.h"
@@ -18,13 +21,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListView>
 #include <QMenu>
+#include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QtTest>
 
 using namespace vexmoor::test;
@@ -46,6 +53,69 @@ void CalculateBreakEven(WindowFixture& f, const QStringList& entries)
         Enter(Named<QLineEdit>(*f.window, "txtBeV", static_cast<std::int16_t>(i)), entries[i]);
     Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
 }
+
+// 1,200 at 1 % a month over 12 months, flat rate: 112.00 a month; the schedule shown.
+void CalculateLoan(WindowFixture& f, const QString& term = QStringLiteral("12"))
+{
+    ClickTab(Strip(*f.window, "tabOptions"), 3);
+    ClickTab(Strip(*f.window, "tabOptions2"), 1);
+    Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 0), "1200");
+    test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_2"), "Flat");
+    Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 1), "1");
+    test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_0"), "Month");
+    Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 2), term);
+    ClickTab(Strip(*f.window, "tabOptions2"), 3);
+}
+
+// 224.00 a month on the same terms from the Principal page: 2,400.00.
+void CalculatePrincipal(WindowFixture& f)
+{
+    ClickTab(Strip(*f.window, "tabOptions2"), 2);
+    Enter(Named<QLineEdit>(*f.window, "txtCalPrn", 0), "224");
+    test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_3"), "Flat");
+    Enter(Named<QLineEdit>(*f.window, "txtCalPrn", 3), "1");
+    test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_1"), "Month");
+    Enter(Named<QLineEdit>(*f.window, "txtCalPrn", 2), "12");
+    ClickTab(Strip(*f.window, "tabOptions2"), 3);
+}
+
+// The output of a poppler-utils program on a file.
+QString Poppler(const char* program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QString::fromLatin1(program), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("(%1 failed: %2)").arg(program, process.errorString());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A list line's cells as a pattern of one line of `pdftotext -layout`.
+QRegularExpression CellsPattern(const QStringList& cells)
+{
+    QStringList parts;
+    for (const QString& cell : cells) {
+        if (!cell.isEmpty())
+            parts.append(QRegularExpression::escape(cell));
+    }
+    return QRegularExpression(QStringLiteral("(^|  )") + parts.join(QStringLiteral(" +")) +
+                                  QStringLiteral("( |$)"),
+                              QRegularExpression::MultilineOption);
+}
+
+// Clicks Cancel on the report's progress as soon as it shows.
+struct CancelProgress : QTimer
+{
+    CancelProgress()
+    {
+        connect(this, &QTimer::timeout, this, [] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->objectName() == "reportProgress" && widget->isVisible())
+                    QTest::mouseClick(widget->findChild<QPushButton*>(), Qt::LeftButton);
+            }
+        });
+        start(10);
+    }
+};
 
 // Opens the control's context menu with `key` (a right click when Qt::Key_unknown) and picks
 // the entry by its access key.
@@ -265,14 +335,7 @@ private Q_SLOTS:
     void scheduleCopyAndCsv()
     {
         WindowFixture f;
-        // 1,200 at 1 % a month over 12 months, flat rate: 112.00 a month.
-        ClickTab(Strip(*f.window, "tabOptions"), 3);
-        Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 0), "1200");
-        test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_2"), "Flat");
-        Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 1), "1");
-        test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_0"), "Month");
-        Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 2), "12");
-        ClickTab(Strip(*f.window, "tabOptions2"), 3);
+        CalculateLoan(f);
         QListView* view = List(*f.window, "lstLsd")->View();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(view->model()->index(1, 0)).center());
@@ -329,7 +392,7 @@ private Q_SLOTS:
         QVERIFY(f.services.messages.empty());
 
         const QImage image(png, "png");
-        QCOMPARE(image.size(), expected);
+        QCOMPARE(image.size(), expected * 2);
         QVERIFY2(Colours(image) > 4, "the picture is blank");
         const QByteArray text = ReadAll(svg);
         QVERIFY2(text.startsWith("<?xml") && text.contains("<svg") && text.contains("<polyline"),
@@ -338,6 +401,180 @@ private Q_SLOTS:
         QVERIFY(text.contains(viewBox.arg(graph->width()).arg(graph->height()).toLatin1()));
         QVERIFY(text.contains("<title>Break-Even Graph</title>"));
         QVERIFY2(Colours(QImage(svg, "svg")) > 4, "the SVG picture is blank");
+    }
+
+    // Show as Table by its key, twice around a new calculation: each window keeps the figures
+    // it opened with, in the region's writing, right-aligned, the totals under the rows.
+    void scheduleAsTable_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QStringList>("first"); // the first row, then the totals
+        QTest::newRow("en_US") << "en_US"
+                               << QStringList {"1", "1,344.00", "112.00",   "100.00",   "12.00",
+                                               "",  "Totals :", "1,344.00", "1,200.00", "144.00"};
+        QTest::newRow("de_DE") << "de_DE"
+                               << QStringList {"1", "1.344,00", "112,00",   "100,00",   "12,00",
+                                               "",  "Totals :", "1.344,00", "1.200,00", "144,00"};
+    }
+    void scheduleAsTable()
+    {
+        QFETCH(QString, region);
+        QFETCH(QStringList, first);
+        const ScopedRegion scoped(region);
+        WindowFixture f;
+        CalculateLoan(f);
+        QListView* list = List(*f.window, "lstLsd")->View();
+        QTest::keyClick(list, Qt::Key_T, Qt::ControlModifier);
+        CalculateLoan(f, QStringLiteral("6"));
+        QTest::keyClick(list, Qt::Key_T, Qt::ControlModifier);
+        const auto windows = f.window->findChildren<platform::TableWindow*>();
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows[0]->Table()->model()->rowCount(), 12);
+        QCOMPARE(windows[1]->Table()->model()->rowCount(), 6);
+
+        platform::TableWindow* table = windows[0];
+        QVERIFY(QTest::qWaitForWindowExposed(table));
+        QCOMPARE(table->windowTitle(), "Loan schedule as of " + f.services.dateTimeText);
+        QTableView* view = table->Table();
+        const QAbstractItemModel* model = view->model();
+        const QAbstractItemModel* totals = table->Totals()->model();
+        QStringList header, cells;
+        for (int column = 0; column < 5; ++column) {
+            header << model->headerData(column, Qt::Horizontal).toString();
+            cells << model->index(0, column).data().toString();
+            // Every column whole in the window, its figures right-aligned.
+            QVERIFY(view->columnViewportPosition(column) + view->columnWidth(column) <=
+                    view->viewport()->width());
+            QCOMPARE(model->index(0, column).data(Qt::TextAlignmentRole).toInt() &
+                         Qt::AlignHorizontal_Mask,
+                     int(Qt::AlignRight));
+        }
+        for (int column = 0; column < 5; ++column)
+            cells << totals->index(0, column).data().toString();
+        QCOMPARE(header, QStringList({"#", "Balance", "Instalment", "Principal", "Interest"}));
+        QCOMPARE(cells, first);
+        QVERIFY(table->Totals()->isVisible());
+        QVERIFY(table->Totals()->geometry().top() >= view->geometry().bottom());
+
+        // Rows 2 and 3 copied, then all of them by the menu.
+        const auto row = [&](int r) { return view->visualRect(model->index(r, 1)).center(); };
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row(1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, row(2));
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(Clipboard().count('\n'), 2);
+        QVERIFY(Clipboard().startsWith("2\t" + first[1].replace("344", "232")));
+        PickFromMenu(view, "lstLsdTableMenu", Qt::Key_Menu, 'a');
+        const QStringList all = Clipboard().split('\n');
+        QCOMPARE(all.size(), 15);
+        QCOMPARE(all.front(), QStringLiteral("#\tBalance\tInstalment\tPrincipal\tInterest"));
+        QCOMPARE(all.at(13), first.mid(5).join('\t'));
+        QVERIFY2(f.services.messages.empty(), qPrintable(f.services.MessageTexts().join('|')));
+    }
+
+    // The reports as PDF files, by each way to them: Save as PDF… from the schedule's menu,
+    // Print… from the graph's menu and by the table window's key, read back as text.
+    void reportAsPdf_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<bool>("loan");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QStringList>("inputs"); // label, value, ...
+        // clang-format off
+        const QStringList loan {"Principal Amount", "1,200.00", "Loan Type", "Flat Rate",
+                                "Interest Rate (%)", "1.0000", "Interest Rate [Per]", "Month",
+                                "Term (Months)", "12", "Repayment Mode", "Monthly [12]",
+                                "Repayment Amount", "112.00"};
+        const QStringList principal {"Repayment Amount", "224.00", "Principal Amount", "2,400.00"};
+        const QStringList breakEven {"Sales [1]", "100", "Unit Price [2]", "10,00",
+                                     "Variable Costs [3]", "6,00", "Fixed Costs [4]", "1.000,00",
+                                     "Total Profit [8=7-6]", "-600,00",
+                                     "Break Even Units [4/9]", "250"};
+        QTest::newRow("schedule, list menu")  << "en_US" << true  << "list"  << 1 << "letter" << loan;
+        QTest::newRow("analysis, graph menu") << "de_DE" << false << "graph" << 3 << "A4" << breakEven;
+        QTest::newRow("schedule, table key")  << "en_GB" << true  << "table" << 1 << "A4" << principal;
+        // clang-format on
+    }
+    void reportAsPdf()
+    {
+        QFETCH(QString, region);
+        QFETCH(bool, loan);
+        QFETCH(QString, way);
+        QFETCH(int, pages);
+        QFETCH(QString, paper);
+        QFETCH(QStringList, inputs);
+        const ScopedRegion scoped(region);
+        WindowFixture f;
+        const QString pdf = f.logFolder.filePath("report.pdf");
+        f.services.savePaths = QStringList {pdf};
+        f.services.printPath = pdf;
+        if (loan)
+            CalculateLoan(f);
+        if (way == "table") // the schedule from the Principal page: its entries go in the report
+            CalculatePrincipal(f);
+        else
+            CalculateBreakEven(f, {"100", "10", "6", "1000"});
+        platform::ListBox* list = loan ? List(*f.window, "lstLsd") : List(*f.window, "lstBev");
+        if (way == "list") {
+            PickFromMenu(list->View(), "lstLsdMenu", Qt::Key_Menu, 'd');
+        } else if (way == "graph") {
+            ClickTab(Strip(*f.window, "tabOptions1"), 3);
+            PickFromMenu(Named<QWidget>(*f.window, "chtBeVAny"), "chtBeVAnyMenu", Qt::Key_unknown,
+                         'p');
+        } else {
+            QTest::keyClick(list->View(), Qt::Key_T, Qt::ControlModifier);
+            auto* table = f.window->findChild<platform::TableWindow*>();
+            QTest::keyClick(table->Table(), Qt::Key_P, Qt::ControlModifier);
+            QCOMPARE(f.services.printDialogs, 1);
+        }
+        QVERIFY2(f.services.messages.empty(), qPrintable(f.services.MessageTexts().join('|')));
+
+        const QString info = Poppler("pdfinfo", {pdf});
+        QVERIFY2(info.contains(QRegularExpression("Pages: +" + QString::number(pages) + "\n")),
+                 qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Page size: .*\\(" + paper + "\\)")),
+                 qPrintable(info));
+        // The graph is drawn, not a picture.
+        QCOMPARE(Poppler("pdfimages", {"-list", pdf}).count('\n'), 2);
+        const QString text = Poppler("pdftotext", {"-layout", pdf, "-"});
+        const QString title = loan ? "Loan schedule" : "Break-even analysis";
+        QVERIFY2(text.contains(title + " as of " + f.services.dateTimeText), qPrintable(text));
+        for (int i = 0; i < inputs.size(); i += 2)
+            QVERIFY2(text.contains(CellsPattern(inputs.mid(i, 2))), qPrintable(inputs[i]));
+        const platform::ListTable table(list->Lines());
+        QCOMPARE(text.count(CellsPattern(table.Header())), pages);
+        for (int row = 0; row < table.Rows(); ++row)
+            QVERIFY2(text.contains(CellsPattern(table.Row(row))),
+                     qPrintable(table.Row(row).join('|')));
+        for (int page = 1; page <= pages; ++page)
+            QVERIFY(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)));
+    }
+
+    // A PDF that cannot be written warns and writes nothing; a cancelled one leaves the file
+    // it was to replace as it was, and no other.
+    void reportPdfNotWritten()
+    {
+        WindowFixture f;
+        CalculateBreakEven(f, {"32767", "10", "6", "1000"});
+        ClickTab(Strip(*f.window, "tabOptions1"), 2);
+        const QString kept = f.logFolder.filePath("kept.pdf");
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("before") == 6);
+        file.close();
+        const QString unwritable = kept + "/report.pdf"; // under a file, even for root
+        f.services.savePaths = QStringList {unwritable, kept};
+        PickFromMenu(List(*f.window, "lstBev")->View(), "lstBevMenu", Qt::Key_Menu, 'd');
+        QCOMPARE(f.services.messages.size(), std::size_t {1});
+        QVERIFY(f.services.messages.front().warning);
+        QCOMPARE(f.services.messages.front().title, QStringLiteral("Save as PDF"));
+        QVERIFY(f.services.messages.front().text.contains(unwritable));
+
+        const CancelProgress cancel;
+        PickFromMenu(List(*f.window, "lstBev")->View(), "lstBevMenu", Qt::Key_Menu, 'd');
+        QCOMPARE(f.services.messages.size(), std::size_t {1});
+        QCOMPARE(ReadAll(kept), QByteArray("before"));
+        QCOMPARE(QDir(f.logFolder.path()).entryList(QDir::Files), QStringList {"kept.pdf"});
     }
 };
 

@@ -2,6 +2,7 @@
 #include "fake_services.h"
 
 #include <QFile>
+#include <QPrinter>
 
 namespace vexmoor::test {
 
@@ -65,6 +66,17 @@ QString FakeServices::SaveFileName(const QString& title, const QString& suggeste
 {
     saveDialogs.push_back({title, suggestedPath, filters});
     return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+}
+
+bool FakeServices::Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    ++printDialogs;
+    if (printPath.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printPath);
+    paint(printer);
+    return true;
 }
 
 QStringList FakeServices::MessageTexts() const

@@ -45,6 +45,9 @@ public:
     std::vector<SaveDialog> saveDialogs;
     // What the user picks in the next save dialogs, in turn; empty (or none left): Cancel.
     QStringList savePaths;
+    // Print dialogs opened; where the next one prints, as a PDF file (empty: the user cancels).
+    int printDialogs = 0;
+    QString printPath;
     // Runs while the "message box" is up, for a test that needs to act at that moment.
     std::function<void(const Message&)> onMessage;
 
@@ -59,6 +62,7 @@ public:
     QString LocalDateTimeText() override;
     QString SaveFileName(const QString& title, const QString& suggestedPath,
                          const QString& filters) override;
+    bool Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
     // The texts of the messages shown so far, in order.
     QStringList MessageTexts() const;

@@ -1,11 +1,14 @@
-// Taking the break-even results away: the analysis list's copy, Copy All and Save as CSV…, and
-// the graph's context menu with Copy Graph and Save Graph As….
+// Taking the break-even results away: the analysis list's copy, Copy All, Show as Table, Save as
+// CSV…, Save as PDF… and Print…, and the graph's context menu with Copy Graph, Save Graph As…
+// and the same report.
 #include "breakeven/ui/breakeven_chart.h"
 #include "breakeven/ui/breakeven_page.h"
 #include "platform/export/image_export.h"
 #include "platform/export/list_export.h"
+#include "platform/export/report.h"
 #include "platform/services/services.h"
 #include "platform/widgets/context_menu.h"
+#include "platform/widgets/list_box.h"
 
 #include <QAction>
 #include <QMenu>
@@ -14,19 +17,39 @@ namespace vexmoor {
 
 void BreakEvenPage::MakeExport()
 {
+    // The report of the page: the ten fields under their captions, the analysis and the graph,
+    // as long as the graph still shows the analysis.
+    const platform::ReportSourceFunction report = [this] {
+        platform::ReportSource source;
+        source.kind = ReportKind::BreakEvenAnalysis;
+        source.inputs = platform::InputsFromCaptions(lblBeV);
+        source.lines = lstBev->Lines();
+        source.graph = [this, lines = source.lines] {
+            if (lstBev->Lines() != lines)
+                return QPicture();
+            m_chart->EnsureCreated();
+            return platform::ChartPicture(m_chart->View());
+        };
+        return source;
+    };
     new platform::ListExport(lstBev, QStringLiteral("lstBev"),
                              QStringLiteral("break-even-analysis.csv"), m_context.regionalFormat,
-                             GuardedPlain);
+                             GuardedPlain, report);
     m_graphMenu = new platform::ContextMenu(
         chtBeVAny, QStringLiteral("chtBeVAnyMenu"),
-        [this](QMenu& menu) {
+        [this, report](QMenu& menu) {
             menu.addAction(QStringLiteral("&Copy Graph"), this, [this] { chtBeVAny_CopyGraph(); });
             menu.addAction(QStringLiteral("&Save Graph As…"), this,
                            [this] { chtBeVAny_SaveGraph(); });
+            menu.addSeparator();
+            platform::AddReportEntries(menu, this, QStringLiteral("chtBeVAny"), report,
+                                       m_context.regionalFormat, GuardedPlain);
         },
         [this](QMenu& menu) {
             for (QAction* action : menu.actions())
                 action->setEnabled(m_chart->Created());
+            // Clear empties the analysis but leaves the graph: no report of figures now gone.
+            platform::EnableReportEntries(menu, m_chart->Created() && lstBev->Count() > 0);
         });
 }
 

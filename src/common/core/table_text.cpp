@@ -63,6 +63,11 @@ std::size_t ListColumnCount(std::string_view header)
     return SplitListLine(header).size();
 }
 
+bool IsTotalsLine(std::string_view line, std::size_t columns)
+{
+    return SplitListLine(line).size() < columns;
+}
+
 std::string TabSeparatedRows(std::span<const std::string> lines, std::size_t columns)
 {
     std::string text;

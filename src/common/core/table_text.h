@@ -24,6 +24,10 @@ std::vector<std::string> SplitListLine(std::string_view line, std::size_t column
 // The number of columns a header line gives.
 std::size_t ListColumnCount(std::string_view header);
 
+// Whether a line is a totals line: fewer fields than the header's columns, as the loan
+// schedule's last line has (every other line of both lists fills every column).
+bool IsTotalsLine(std::string_view line, std::size_t columns);
+
 // The lines as tab-separated rows, each ended by a line feed, the fields exactly as the list
 // shows them (numbers in the region's writing): a paste into a spreadsheet fills one cell per
 // field.

@@ -92,6 +92,7 @@ void LoanPage::CalculateLoan(LoanEntryPage page)
 void LoanPage::LoanSchedule(bool fromRepayment)
 {
     m_context.Guard("LoanSchedule", GuardVariant::Plain, [&] {
+        m_schedulePage = fromRepayment ? LoanEntryPage::Repayment : LoanEntryPage::Principal;
         lstLsd->Clear();
         LoanScheduleRequest request;
         request.fromRepayment = fromRepayment;

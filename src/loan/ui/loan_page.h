@@ -103,6 +103,8 @@ private:
     QPushButton* cmdClrPrn = nullptr;
     platform::ListBox* lstLsd = nullptr;
     LoanState m_loanState;
+    // The entry page whose calculation built the schedule in lstLsd, for its report.
+    LoanEntryPage m_schedulePage = LoanEntryPage::Repayment;
     // Both entry pages are cleared on the first visit of the loan page.
     bool loanPagePrepared = false;
     bool repaymentPageActive = false;

@@ -11,6 +11,7 @@
 #include "loan/ui/loan_page.h"
 #include "loan/ui/loan_page_view.h"
 #include "platform/export/list_export.h"
+#include "platform/export/report.h"
 #include "platform/text.h"
 #include "platform/widgets/container.h"
 #include "platform/widgets/control_set.h"
@@ -131,7 +132,17 @@ void LoanPage::Make(platform::ControlSet& controls)
     controls.Take(QStringLiteral("lstLsd"), lstLsd);
 
     new platform::ListExport(lstLsd, QStringLiteral("lstLsd"), QStringLiteral("loan-schedule.csv"),
-                             m_context.regionalFormat, GuardedPlain);
+                             m_context.regionalFormat, GuardedPlain, [this] {
+                                 // The entries and result of the page that built the schedule,
+                                 // as they stand on the page, and the schedule.
+                                 platform::ReportSource source;
+                                 source.kind = ReportKind::LoanSchedule;
+                                 source.inputs = platform::InputsFromCaptions(
+                                     ViewOf(m_schedulePage).captions,
+                                     platform::CaptionOrder::TopToBottom);
+                                 source.lines = lstLsd->Lines();
+                                 return source;
+                             });
     for (const auto& [index, selector] : cboIntRat) {
         // Rate periods on 0 and 1, loan types on 2 and 3.
         if (IntRatRefills(index)) {

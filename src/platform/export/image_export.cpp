@@ -4,18 +4,29 @@
 #include "platform/export/list_export.h"
 
 #include <QBuffer>
+#include <QChart>
+#include <QChartView>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QPainter>
 #include <QWidget>
+#include <QXYSeries>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace vexmoor::platform {
 
 namespace {
+
+// A PNG file's picture against the control's size on screen.
+constexpr qreal kFileScale = 2;
 
 // The module's one entry point: see svg_writer_module.cpp.
 using WriteSvgFunction = bool (*)(QWidget* control, const QString& path, const QString& title,
@@ -45,9 +56,9 @@ QString SaveSvg(QWidget* control, const QString& path, const QString& title)
 
 } // namespace
 
-QImage ControlImage(QWidget* control)
+QImage ControlImage(QWidget* control, qreal scale)
 {
-    const qreal ratio = control->devicePixelRatioF();
+    const qreal ratio = control->devicePixelRatioF() * scale;
     QImage image(control->size() * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(control->palette().color(control->backgroundRole()));
@@ -69,9 +80,41 @@ QString SaveControlImage(QWidget* control, const QString& path, const QString& t
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!ControlImage(control).save(&buffer, "png"))
+    if (!ControlImage(control, kFileScale).save(&buffer, "png"))
         return QStringLiteral("the picture could not be made");
     return WriteWholeFile(path, png);
+}
+
+QPicture ChartPicture(QChartView* view)
+{
+    QChart* chart = view->chart();
+    if (chart->size().isEmpty() && view->parentWidget() != nullptr) {
+        chart->resize(view->parentWidget()->size());
+        chart->layout()->activate();
+    }
+    // A cosmetic pen is one device pixel wide, a hair on a printer: the lines are drawn one
+    // screen pixel wide instead, whatever the resolution, and get their own pens back after.
+    std::vector<std::pair<QXYSeries*, QPen>> pens;
+    for (QAbstractSeries* series : chart->series()) {
+        auto* line = qobject_cast<QXYSeries*>(series);
+        if (line == nullptr || !line->pen().isCosmetic())
+            continue;
+        pens.emplace_back(line, line->pen());
+        QPen pen = line->pen();
+        pen.setCosmetic(false);
+        pen.setWidthF(std::max<qreal>(1, pen.widthF()));
+        line->setPen(pen);
+    }
+    const QRectF area = chart->sceneBoundingRect();
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    chart->scene()->render(&painter, QRectF(QPointF(), area.size()), area);
+    painter.end();
+    for (const auto& [line, pen] : pens)
+        line->setPen(pen);
+    picture.setBoundingRect(QRectF(QPointF(), area.size()).toAlignedRect());
+    return picture;
 }
 
 } // namespace vexmoor::platform

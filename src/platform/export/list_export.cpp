@@ -2,6 +2,7 @@
 #include "platform/export/list_export.h"
 
 #include "common/core/table_text.h"
+#include "platform/export/table_window.h"
 #include "platform/services/services.h"
 #include "platform/widgets/context_menu.h"
 #include "platform/widgets/list_box.h"
@@ -24,6 +25,21 @@ namespace vexmoor::platform {
 
 namespace {
 
+// clang-format off
+const char* const kCopy        = "&Copy";
+const char* const kCopyAll     = "Copy &All";
+const char* const kShowAsTable = "Show as &Table";
+const char* const kSaveAsCsv   = "&Save as CSV…";
+const char* const kCsvTitle    = "Save as CSV";
+const char* const kCsvFilters  = "CSV files (*.csv);;All files (*)";
+const char* const kNotSaved    = "The file \"%1\" could not be saved: %2.";
+// clang-format on
+
+QString Text(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
 std::vector<std::string> ToStd(const QStringList& lines)
 {
     std::vector<std::string> texts;
@@ -33,22 +49,17 @@ std::vector<std::string> ToStd(const QStringList& lines)
     return texts;
 }
 
-// The first line of a list is its header, whose fields are the columns.
-std::size_t Columns(const ListBox& list)
-{
-    return list.Count() > 0 ? ListColumnCount(list.Line(0).toStdString()) : 0;
-}
-
 } // namespace
 
 ListExport::ListExport(ListBox* list, const QString& controlName, QString csvFileName,
-                       const RegionalFormat& format, Guard guard)
+                       const RegionalFormat& format, Guard guard, ReportSourceFunction report)
     : QObject(list)
     , m_list(list)
     , m_csvFileName(std::move(csvFileName))
     , m_format(format)
     , m_controlName(controlName.toLatin1())
     , m_guard(std::move(guard))
+    , m_report(std::move(report))
 {
     QListView* view = list->View();
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -56,23 +67,32 @@ ListExport::ListExport(ListBox* list, const QString& controlName, QString csvFil
     m_menu = new ContextMenu(
         view, controlName + QStringLiteral("Menu"),
         [this](QMenu& menu) {
-            menu.addAction(WithShortcutText(QStringLiteral("&Copy"), QKeySequence::Copy), this,
-                           [this] { Run("_Copy", &ListExport::Copy); })
-                ->setObjectName(QStringLiteral("copy"));
-            menu.addAction(QStringLiteral("Copy &All"), this,
-                           [this] { Run("_CopyAll", &ListExport::CopyAll); })
-                ->setObjectName(QStringLiteral("copyAll"));
+            const auto add = [&](const QString& text, const char* name, const char* suffix,
+                                 void (ListExport::*command)()) {
+                menu.addAction(text, this, [this, suffix, command] { Run(suffix, command); })
+                    ->setObjectName(QString::fromLatin1(name));
+            };
+            add(WithShortcutText(Text(kCopy), QKeySequence::Copy), "copy", "_Copy",
+                &ListExport::Copy);
+            add(Text(kCopyAll), "copyAll", "_CopyAll", &ListExport::CopyAll);
+            if (m_report) {
+                menu.addSeparator();
+                add(WithShortcutText(Text(kShowAsTable), ShowAsTableKey()), "showAsTable",
+                    "_ShowAsTable", &ListExport::ShowAsTable);
+            }
             menu.addSeparator();
-            menu.addAction(QStringLiteral("&Save as CSV…"), this,
-                           [this] { Run("_SaveAsCsv", &ListExport::SaveAsCsv); })
-                ->setObjectName(QStringLiteral("saveAsCsv"));
+            add(Text(kSaveAsCsv), "saveAsCsv", "_SaveAsCsv", &ListExport::SaveAsCsv);
+            if (m_report)
+                AddReportEntries(menu, this, QString::fromLatin1(m_controlName), m_report, m_format,
+                                 m_guard);
         },
         [this](QMenu& menu) {
+            // Copy needs a selection; every other entry, lines.
             const bool lines = m_list->Count() > 0;
             const bool selected = m_list->View()->selectionModel()->hasSelection();
-            menu.findChild<QAction*>(QStringLiteral("copy"))->setEnabled(selected);
-            menu.findChild<QAction*>(QStringLiteral("copyAll"))->setEnabled(lines);
-            menu.findChild<QAction*>(QStringLiteral("saveAsCsv"))->setEnabled(lines);
+            for (QAction* action : menu.actions())
+                action->setEnabled(action->objectName() == QStringLiteral("copy") ? selected
+                                                                                  : lines);
         });
 }
 
@@ -84,10 +104,21 @@ QMenu* ListExport::Menu() const
 bool ListExport::eventFilter(QObject* watched, QEvent* event)
 {
     // Before the view, whose own Ctrl+C copies only the current line.
-    if (watched == m_list->View() && event->type() == QEvent::KeyPress &&
-        IsCopyKey(*static_cast<QKeyEvent*>(event))) {
-        Run("_Copy", &ListExport::Copy);
-        return true;
+    if (watched == m_list->View() && event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (IsCopyKey(key)) {
+            Run("_Copy", &ListExport::Copy);
+            return true;
+        }
+        if (m_report && m_list->Count() > 0 &&
+            QKeySequence(key.keyCombination()) == ShowAsTableKey()) {
+            Run("_ShowAsTable", &ListExport::ShowAsTable);
+            return true;
+        }
+        if (m_report && m_list->Count() > 0 && key.matches(QKeySequence::Print)) {
+            Run("_Print", &ListExport::Print);
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -113,33 +144,58 @@ QStringList ListExport::SelectedLines() const
 
 void ListExport::Copy()
 {
-    CopyLines(SelectedLines());
+    CopyLinesAsRows(SelectedLines(), m_list->Line(0));
 }
 
 void ListExport::CopyAll()
 {
-    CopyLines(m_list->Lines());
-}
-
-void ListExport::CopyLines(const QStringList& lines)
-{
-    if (lines.isEmpty())
-        return;
-    const std::string text = TabSeparatedRows(ToStd(lines), Columns(*m_list));
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    CopyLinesAsRows(m_list->Lines(), m_list->Line(0));
 }
 
 void ListExport::SaveAsCsv()
 {
+    SaveLinesAsCsv(m_list->Lines(), m_csvFileName, m_format);
+}
+
+void ListExport::ShowAsTable()
+{
     if (m_list->Count() == 0)
         return;
-    const QString title = QStringLiteral("Save as CSV");
+    auto* window = new TableWindow(TakeReportSource(m_report), QString::fromLatin1(m_controlName),
+                                   m_csvFileName, m_format, m_guard, m_list->View()->window());
+    window->show();
+}
+
+void ListExport::Print()
+{
+    if (m_list->Count() > 0)
+        PrintReport(TakeReportSource(m_report), m_format);
+}
+
+QKeySequence ShowAsTableKey()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_T);
+}
+
+void CopyLinesAsRows(const QStringList& lines, const QString& header)
+{
+    if (lines.isEmpty())
+        return;
+    const std::string text = TabSeparatedRows(ToStd(lines), ListColumnCount(header.toStdString()));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void SaveLinesAsCsv(const QStringList& lines, const QString& fileName, const RegionalFormat& format)
+{
+    if (lines.isEmpty())
+        return;
+    const QString title = Text(kCsvTitle);
     const QString path =
-        CurrentServices().SaveFileName(title, SuggestedSavePath(m_csvFileName),
-                                       QStringLiteral("CSV files (*.csv);;All files (*)"));
+        CurrentServices().SaveFileName(title, SuggestedSavePath(fileName), Text(kCsvFilters));
     if (path.isEmpty())
         return;
-    const std::string csv = CsvRecords(ToStd(m_list->Lines()), Columns(*m_list), m_format);
+    const std::string csv =
+        CsvRecords(ToStd(lines), ListColumnCount(lines.front().toStdString()), format);
     const QString failure =
         WriteWholeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
     if (!failure.isEmpty())
@@ -162,8 +218,7 @@ QString SuggestedSavePath(const QString& fileName)
 
 QString NotSavedMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("The file \"%1\" could not be saved: %2.")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return Text(kNotSaved).arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace vexmoor::platform

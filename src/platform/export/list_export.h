@@ -1,12 +1,15 @@
 // Taking a list box's lines away as a table: Ctrl+C (and Ctrl+Insert) copies the selected lines
-// as tab-separated rows; the context menu offers Copy, Copy All and Save as CSV…. The columns
-// and the CSV text come from the table core; this side only moves texts between the list, the
+// as tab-separated rows; the context menu offers Copy, Copy All and Save as CSV…, and for a list
+// with a report Show as Table (Ctrl+T), Save as PDF… and Print… (Ctrl+P). The columns and the
+// CSV text come from the table core; this side only moves texts between the list, the
 // clipboard, the file dialog and the file.
 #pragma once
 
 #include "common/core/number_text.h"
+#include "platform/export/report.h"
 
 #include <QByteArray>
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -23,19 +26,23 @@ class ListExport : public QObject
 {
     Q_OBJECT
 public:
-    // Runs a user's command under the window's error guard, with the procedure name to report.
-    using Guard = std::function<void(const char* procName, const std::function<void()>& body)>;
+    using Guard = CommandGuard;
 
     // `controlName` names the menu (controlName + "Menu") and the guarded procedures
-    // (controlName + "_Copy", "_CopyAll", "_SaveAsCsv"). `csvFileName` is the name the save dialog
-    // suggests; `format` is the region whose separators the CSV file takes (read at each save).
+    // (controlName + "_Copy", "_CopyAll", "_SaveAsCsv", ...). `csvFileName` is the name the save
+    // dialog suggests; `format` is the region whose separators the CSV file takes (read at each
+    // save). `report`, when given, makes the page's report source for the table window, the
+    // PDF file and the printout.
     ListExport(ListBox* list, const QString& controlName, QString csvFileName,
-               const RegionalFormat& format, Guard guard);
+               const RegionalFormat& format, Guard guard, ReportSourceFunction report = {});
 
     // The selected lines, in list order; all of them (header included) for CopyAll.
     void Copy();
     void CopyAll();
     void SaveAsCsv();
+    // A new table window of the figures as they are now.
+    void ShowAsTable();
+    void Print();
     QStringList SelectedLines() const;
 
     // The context menu; null until first opened.
@@ -44,7 +51,6 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CopyLines(const QStringList& lines);
     // Runs the command as the user's, under the guard.
     void Run(const char* suffix, void (ListExport::*command)());
 
@@ -53,8 +59,20 @@ private:
     const RegionalFormat& m_format;
     QByteArray m_controlName;
     Guard m_guard;
+    ReportSourceFunction m_report;
     ContextMenu* m_menu;
 };
+
+// The key of Show as Table.
+QKeySequence ShowAsTableKey();
+
+// Puts `lines` on the clipboard as tab-separated rows in the columns of `header`.
+void CopyLinesAsRows(const QStringList& lines, const QString& header);
+
+// Save as CSV… of `lines` (header first): the save dialog suggesting `fileName`, the file in the
+// region's separators written whole, and a warning when it could not be.
+void SaveLinesAsCsv(const QStringList& lines, const QString& fileName,
+                    const RegionalFormat& format);
 
 // Writes `bytes` to `path` in one piece: an existing file is replaced only once the new one is
 // complete. Returns an empty text, or why the file could not be written.

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTime>
 #include <QUrl>
 
@@ -78,6 +80,14 @@ public:
     {
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath,
                                             filters);
+    }
+
+    bool Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override
+    {
+        QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&paint](QPrinter* target) { paint(*target); });
+        return dialog.exec() == QDialog::Accepted;
     }
 };
 

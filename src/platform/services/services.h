@@ -1,10 +1,13 @@
 // Small services of the desktop that the program uses, behind one interface so that tests can
 // replace them: the modal message box, the beep, opening a web address, the executable's folder
-// and base name, the places the error log may go, the local date-time text, and the file dialog
-// for saving.
+// and base name, the places the error log may go, the local date-time text, the file dialog
+// for saving, and the print dialog.
 #pragma once
 
 #include <QString>
+#include <functional>
+
+class QPrinter;
 
 namespace vexmoor::platform {
 
@@ -47,6 +50,16 @@ public:
         static_cast<void>(suggestedPath);
         static_cast<void>(filters);
         return {};
+    }
+    // The platform's print dialog with a preview of what `paint` draws on `printer`, which the
+    // caller has set up (paper, orientation, margins). `paint` runs for the preview and again
+    // for the printing; returns whether the user printed. Services without a dialog answer as
+    // if cancelled.
+    virtual bool Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+    {
+        static_cast<void>(printer);
+        static_cast<void>(paint);
+        return false;
     }
 };
 

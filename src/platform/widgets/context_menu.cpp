@@ -10,7 +10,12 @@ namespace vexmoor::platform {
 
 QString WithShortcutText(const QString& text, QKeySequence::StandardKey key)
 {
-    return text + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
+    return WithShortcutText(text, QKeySequence(key));
+}
+
+QString WithShortcutText(const QString& text, const QKeySequence& key)
+{
+    return text + QLatin1Char('\t') + key.toString(QKeySequence::NativeText);
 }
 
 ContextMenu::ContextMenu(QWidget* control, QString objectName, std::function<void(QMenu&)> build,

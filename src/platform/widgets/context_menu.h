@@ -18,6 +18,7 @@ namespace vexmoor::platform {
 // An entry's text with the key that does the same shown beside it. Only shown: a shortcut set on
 // the entry would take the key from the control that has the focus.
 QString WithShortcutText(const QString& text, QKeySequence::StandardKey key);
+QString WithShortcutText(const QString& text, const QKeySequence& key);
 
 // The desktop's copy and paste keys, and the older Ctrl+Insert and Shift+Insert (on the keypad's
 // Insert too).
