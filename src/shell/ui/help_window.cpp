@@ -44,8 +44,7 @@ QString KeyTableHtml(std::string_view page)
     return html + QStringLiteral("</table>");
 }
 
-} // namespace
-
+// The help as the window shows it, for the given version.
 QString HelpHtml(const QString& version)
 {
     const auto heading = [](std::string_view text) {
@@ -72,18 +71,22 @@ QString HelpHtml(const QString& version)
     return html;
 }
 
+} // namespace
+
 HelpWindow::HelpWindow(QWidget* owner)
     : QDialog(owner)
 {
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(ToQString(kHelpWindowTitle));
     setModal(false);
-    m_text = new QTextBrowser(this);
-    m_text->setObjectName(QStringLiteral("helpText"));
-    m_text->setOpenLinks(false);
-    m_text->setHtml(HelpHtml(QStringLiteral(VEXMOOR_VERSION)));
+    auto* text = new QTextBrowser(this);
+    text->setObjectName(QStringLiteral("helpText"));
+    text->setOpenLinks(false);
+    // A caret that the keyboard moves, so that the text can be read line by line and copied.
+    text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    text->setHtml(HelpHtml(QStringLiteral(VEXMOOR_VERSION)));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_text);
+    layout->addWidget(text);
     // Wide enough for the key tables, about as tall as the main window and a half.
     resize(QSize(fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 36));
 }

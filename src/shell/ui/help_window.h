@@ -4,9 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
-
-class QTextBrowser;
 
 namespace vexmoor {
 
@@ -15,17 +12,11 @@ class HelpWindow final : public QDialog
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* owner);
-
-private:
-    QTextBrowser* m_text = nullptr;
 };
 
 // Makes F1 in the window show its Help window.
 void InstallHelpKey(QWidget* window);
 // Shows the owner's Help window, made on the first call, in front of the owner.
 void ShowHelpWindow(QWidget* owner);
-
-// The help as the window shows it, for the given version.
-QString HelpHtml(const QString& version);
 
 } // namespace vexmoor
