@@ -7,7 +7,7 @@
 # keep that file in fuzz/regressions/<target>/ so that the tests replay it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh fuzz
 
 seconds=${1:-20}
 shift || true

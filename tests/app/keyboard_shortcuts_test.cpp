@@ -1,16 +1,20 @@
 // The window's keyboard: calculator keys by key code and by character, each physical key acting
 // once, the focus moving to the pressed key, Ctrl+Tab through every page and sub-page, and keys
-// on the other pages reaching the focused control untouched.
+// on the other pages reaching the focused control untouched; F1 opening the Help window.
 #include "calculator/ui/calculator_page.h"
+#include "platform/text.h"
 #include "platform/widgets/tab_strip.h"
+#include "shell/core/help_text.h"
 #include "support/window_fixture.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace vexmoor::test;
@@ -244,6 +248,28 @@ private Q_SLOTS:
             QCOMPARE(f.services.beeps, 0);
             if (page == 2)
                 QCOMPARE(units->text(), QStringLiteral("99srxP%**+"));
+        }
+    }
+
+    // F1 opens the Help window beside the main one, without blocking it, with the version and
+    // the keyboard table; Esc closes it, and F1 again shows the same window.
+    void f1OpensHelpAndEscClosesIt()
+    {
+        WindowFixture f;
+        QVERIFY(f.exposed);
+        for (int round = 0; round < 2; ++round) {
+            QTest::keyClick(f.window->focusWidget(), Qt::Key_F1);
+            const auto helps = f.window->findChildren<QDialog*>(QStringLiteral("helpWindow"));
+            QCOMPARE(helps.size(), 1);
+            QDialog* help = helps.front();
+            QTRY_VERIFY(help->isVisible());
+            QVERIFY(!help->isModal());
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            auto* text = help->findChild<QTextBrowser*>();
+            QVERIFY(text->toPlainText().contains(QStringLiteral(VEXMOOR_VERSION)));
+            QVERIFY(text->toPlainText().contains(platform::ToQString(HelpKeys().back().action)));
+            QTest::keyClick(text, Qt::Key_Escape);
+            QTRY_VERIFY(!help->isVisible());
         }
     }
 };

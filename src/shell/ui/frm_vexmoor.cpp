@@ -20,6 +20,7 @@
 #include "shell/ui/control_makers.h"
 #include "shell/ui/design_paint.h"
 #include "shell/ui/disclaimer_page.h"
+#include "shell/ui/help_window.h"
 #include "shell/ui/link_label.h"
 #include "shell/ui/pictures.h"
 #include "shell/ui/talk_to_us_page.h"
@@ -69,6 +70,7 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
 
     focusEvents = new platform::FocusEvents(this);
     focusEvents->SetKeyPreview([this](QKeyEvent* event) { return PreviewKey(event); });
+    InstallHelpKey(this);
     m_context->regionalFormat = platform::UserRegionalFormat();
     m_context->focusEvents = focusEvents;
 

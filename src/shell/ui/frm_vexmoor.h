@@ -17,6 +17,8 @@
 //   shell/core/design_colors, shell/ui/design_paint   the design's colours, each fill with
 //                          the text colour that reads on it, painted in light and dark themes.
 //   shell/ui/accessibility roles screen readers hear (window frame, links, graph).
+//   shell/core/help_text, shell/ui/help_window   the help, written once; F1 opens it in a
+//                          window made on the first F1.
 //   pages/page             what a page is to the window (Make, Load, Show, its sub-page strip),
 //                          and what the pages share (PageContext: the regional format, the error
 //                          guard, the focus events, the desktop services).
