@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace vexmoor {
@@ -27,10 +28,10 @@ enum Field {
 };
 
 // Column gaps of the analysis table; only the unit count is aligned.
-constexpr int kUnitsWidth = 8;
-constexpr int kGapBeforeCosts = 22;
-constexpr int kGapBeforeSales = 20;
-constexpr int kGapBeforeProfit = 21;
+constexpr std::size_t kUnitsWidth = 8;
+constexpr std::size_t kGapBeforeCosts = 22;
+constexpr std::size_t kGapBeforeSales = 20;
+constexpr std::size_t kGapBeforeProfit = 21;
 // Enough room for most lines, when the longest cannot be known.
 constexpr std::size_t kTypicalLineLength = 96;
 
@@ -208,16 +209,23 @@ void AppendAnalysisLine(std::string& out, int i, const BreakEvenFigures& figures
 
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, i).ptr;
-    const int digitCount = static_cast<int>(end - digits);
-    if (digitCount < kUnitsWidth)
-        out.append(static_cast<std::size_t>(kUnitsWidth - digitCount), ' ');
-    out.append(digits, end);
-    out.append(kGapBeforeCosts, ' ');
-    out += costs;
-    out.append(kGapBeforeSales, ' ');
-    out += sales;
-    out.append(kGapBeforeProfit, ' ');
-    out += profit;
+    const auto digitCount = static_cast<std::size_t>(end - digits);
+    const std::size_t unitsWidth = std::max<std::size_t>(kUnitsWidth, digitCount);
+    // The whole line at once, blank, then each piece copied to its place: tens of thousands of
+    // lines are made per calculation.
+    const std::size_t at = out.size();
+    out.resize(at + unitsWidth + kGapBeforeCosts + costs.size() + kGapBeforeSales + sales.size() +
+                   kGapBeforeProfit + profit.size(),
+               ' ');
+    char* p = out.data() + at + unitsWidth - digitCount;
+    const auto put = [&p](const char* text, std::size_t size, std::size_t gapAfter) {
+        std::memcpy(p, text, size);
+        p += size + gapAfter;
+    };
+    put(digits, digitCount, kGapBeforeCosts);
+    put(costs.data(), costs.size(), kGapBeforeSales);
+    put(sales.data(), sales.size(), kGapBeforeProfit);
+    put(profit.data(), profit.size(), 0);
 }
 
 GraphValues GraphRowValues(int i, const BreakEvenFigures& figures)
@@ -247,6 +255,17 @@ std::vector<int> LineCorners(const GraphGrid& grid, int series, double tolerance
     else if (series == 2)
         member = &GraphValues::totalSales;
     const auto at = [&](int row) { return grid.rows[static_cast<std::size_t>(row - 1)].*member; };
+    // The usual case first, in one cheap pass: the straight line from the first row to the last
+    // passes within the tolerance of every row.
+    if (rows > 1) {
+        const double first = at(1);
+        const double step = (at(rows) - first) / (rows - 1);
+        bool straight = true;
+        for (int row = 2; row < rows; ++row)
+            straight &= std::fabs(first + step * (row - 1) - at(row)) <= tolerance;
+        if (straight)
+            return {1, rows};
+    }
     // From each corner the line runs on while one straight line from it can still pass within
     // the tolerance of every row on the way: each row narrows the slopes such a line may take.
     corners.push_back(1);

@@ -6,9 +6,9 @@
 // megabytes for the same picture. While the units are few enough to show as dots, every unit is
 // a point. The values of every unit stay in the grid, for the value of a clicked point.
 //
-// Qt Charts recomputes a series' geometry on every point change and every axis range change, so
-// the series are emptied first, the axis ranges set while they are empty, and each series then
-// gets its points in one replace(). The unit counts are a value axis with a few ticks, not a
+// Qt Charts lays a series out again on every change of its points or axes, and the axes with
+// their labels on every change of theirs, so each is changed only when what it shows changes, a
+// series' points in one replace(). The unit counts are a value axis with a few ticks, not a
 // label per point.
 #include "breakeven/ui/breakeven_chart.h"
 
@@ -237,12 +237,6 @@ void BreakEvenChart::ShowGrid()
         }
     }
 
-    // Empty series first, so that the range changes below do not lay out the old points.
-    for (QLineSeries* series : m_series) {
-        if (series->count() > 0)
-            series->clear();
-    }
-
     // A lone point stands in the middle; dots get half a unit of room so the last is not cut.
     const double unitHigh = rows <= 1 ? 2 : rows + (dots ? 0.5 : 0);
     SetAxis(m_unitsAxis, 0, unitHigh, std::max(1.0, NiceStep(rows / kUnitTicks)));
@@ -264,14 +258,13 @@ void BreakEvenChart::ShowGrid()
         QLineSeries* series = m_series[static_cast<std::size_t>(s)];
         series->setPointsVisible(dots);
         series->setVisible(s < seriesShown);
-        if (s >= seriesShown)
-            continue;
-        // Every point while each shows as a dot; beyond, a line is drawn from its corners.
+        // Every point while each shows as a dot; beyond, a line is drawn from its corners. A
+        // series not shown keeps none.
         std::vector<int> drawn;
-        if (dots) {
+        if (s < seriesShown && dots) {
             for (int p = 1; p <= rows; ++p)
                 drawn.push_back(p);
-        } else {
+        } else if (s < seriesShown) {
             drawn = LineCorners(m_grid, s + 1, tolerance);
         }
         QList<QPointF> points;
@@ -281,7 +274,8 @@ void BreakEvenChart::ShowGrid()
             m_grid.Value(s + 1, p, value);
             points.append(QPointF(p, value));
         }
-        if (!points.isEmpty())
+        // A series given its points again is laid out and painted again, even the same points.
+        if (series->points() != points)
             series->replace(points);
     }
 }

@@ -48,12 +48,14 @@ public:
         const ushort* text = line.utf16();
         const auto length = static_cast<std::size_t>(line.size());
         char* out = Room(length);
-        ushort bits = 0;
-        bool outside = false; // a control character
+        // Plain unsigned sums, so that the compiler does the loop sixteen characters at a time.
+        unsigned bits = 0;
+        unsigned outside = 0; // a control character
         for (std::size_t i = 0; i < length; ++i) {
-            bits |= text[i];
-            outside |= static_cast<ushort>(text[i] - 0x20) >= 0x5F;
-            out[i] = static_cast<char>(text[i]);
+            const unsigned c = text[i];
+            bits |= c;
+            outside |= (c - 0x20u) > 0x5Eu;
+            out[i] = static_cast<char>(c);
         }
         if (bits >= 0x80) {
             const QByteArray encoded = line.toUtf8();
@@ -62,7 +64,7 @@ public:
             Add(static_cast<std::size_t>(encoded.size()), false);
             return;
         }
-        Add(length, !outside);
+        Add(length, outside == 0);
     }
 
     // Whether the line is printable ASCII only, one byte a character.
@@ -126,8 +128,10 @@ private:
 class ListBoxModel final : public QAbstractListModel
 {
 public:
-    explicit ListBoxModel(QObject* parent)
+    // `view` is the view that shows the rows.
+    ListBoxModel(QListView* view, QObject* parent)
         : QAbstractListModel(parent)
+        , m_view(view)
     { }
 
     // The rows the view has been told of: a view that lays its rows out (as it does when it is
@@ -224,6 +228,11 @@ public:
             Q_EMIT layoutAboutToBeChanged();
             Q_EMIT layoutChanged();
         }
+        // A view on the screen lays the new rows out at once: left to its timer, that comes after
+        // the paint already waiting, which it then repeats. A hidden view lays them out when
+        // it is shown.
+        if (m_view->isVisible())
+            m_view->doItemsLayout();
     }
 
     const LineStore& Lines() const { return m_lines; }
@@ -282,6 +291,7 @@ private:
         return width;
     }
 
+    QListView* m_view;
     LineStore m_lines;
     int m_shown = 0; // the rows the view knows of
     bool m_flushPending = false;
@@ -338,7 +348,7 @@ private:
 ListBox::ListBox(QListView* view)
     : QObject(view)
     , m_view(view)
-    , m_model(new ListBoxModel(this))
+    , m_model(new ListBoxModel(view, this))
 {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_view->setFont(fixed);
