@@ -32,7 +32,7 @@
 //   platform/              Qt adapters: widgets/ (ControlSet, FocusEvents: Validate before the
 //                          focus leaves, key preview; TabStrip, Selector, ListBox, containers),
 //                          services/ (desktop services, regional format), export/ (a list's copy
-//                          and CSV, pictures).
+//                          and CSV, pictures, the table window, the printed and PDF reports).
 //
 // One event traced: the user types 10 into the repayment interest-rate field and presses Tab.
 //   FocusEvents sees the Tab before Qt moves the focus and runs LoanPage::txtCalRpy_Validate(1,
