@@ -2,12 +2,10 @@
 #include "platform/export/image_export.h"
 
 #include "platform/export/list_export.h"
+#include "platform/services/modules.h"
 
 #include <QBuffer>
 #include <QClipboard>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QPainter>
@@ -21,21 +19,10 @@ namespace {
 using WriteSvgFunction = bool (*)(QWidget* control, const QString& path, const QString& title,
                                   QString* failure);
 
-// The module where an installation put it beside the program's folder (whatever prefix it was
-// installed under), else where the build made it. The installed one comes first, so that an
-// installed program never loads code from the folder it happened to be built in.
-QString SvgModulePath()
-{
-    const QString installed = QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/.."))
-                                  .filePath(QStringLiteral(VEXMOOR_SVG_MODULE_INSTALLED));
-    if (QFileInfo::exists(installed))
-        return installed;
-    return QStringLiteral(VEXMOOR_SVG_MODULE_BUILD_PATH);
-}
-
 QString SaveSvg(QWidget* control, const QString& path, const QString& title)
 {
-    static QLibrary module(SvgModulePath());
+    static QLibrary module(ModulePath(QStringLiteral(VEXMOOR_SVG_MODULE_INSTALLED),
+                                      QStringLiteral(VEXMOOR_SVG_MODULE_BUILD_PATH)));
     auto write = reinterpret_cast<WriteSvgFunction>(module.resolve("vexmoor_write_svg"));
     if (write == nullptr)
         return QStringLiteral("SVG pictures cannot be written (%1)").arg(module.errorString());
