@@ -13,6 +13,7 @@
 #include "breakeven/core/breakeven.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <QWindow>
