@@ -6,8 +6,8 @@
 #include "platform/services/services.h"
 #include "shell/ui/frm_vexmoor.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
-#include <QChartView>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -169,7 +169,7 @@ public:
         timer.restart();
         m_subPages->setCurrentIndex(2);
         // The chart view is made when the graph sub-page is first shown, and paints after.
-        m_paints.Watch(Child<QChartView>(m_window, "chtBeVAnyView")->viewport());
+        m_paints.Watch(Child<QAbstractScrollArea>(m_window, "chtBeVAnyView")->viewport());
         m_paints.WaitForPaint();
         const double graph = Milliseconds(timer);
         return {calculation, list, graph, ProcessorMilliseconds() - processorBefore};

@@ -13,6 +13,7 @@
 #include "breakeven/core/breakeven.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <QWindow>
@@ -135,8 +136,8 @@ int main(int argc, char** argv)
     platform::SetServices(&services);
     {
         const std::unique_ptr<QWidget> window = MakeWindow();
-        Compare(window.get(), "32,767", 32767, 15);
-        Compare(window.get(), "1,000", 1000, 31);
+        Compare(window.get(), "32,767", 32767, 31);
+        Compare(window.get(), "1,000", 1000, 61);
     }
     platform::SetServices(nullptr);
     return 0;

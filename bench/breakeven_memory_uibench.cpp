@@ -1,9 +1,11 @@
 // Resident memory of the program over repeated break-even calculations of 32,767 units: after
 // start, after the first calculation (Calculate, the analysis and the graph sub-pages shown and
-// painted), and after every tenth up to the fiftieth. Offscreen unless QT_QPA_PLATFORM says
-// otherwise. Memory that grows with repetition is a leak or fragmentation to look for.
+// painted), and after every tenth up to the fiftieth, each read at once and after a pause.
+// Offscreen unless QT_QPA_PLATFORM says otherwise. Memory that grows with repetition is a leak or
+// fragmentation to look for.
 #include "break_even_driver.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <cstdio>
 #include <malloc.h>
@@ -27,12 +29,21 @@ double StatusMegabytes(const char* field)
     return 0;
 }
 
+// A user's pause: the event loop runs with nothing to do for a while.
+void Pause(int milliseconds)
+{
+    QElapsedTimer pause;
+    pause.start();
+    while (pause.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
 void Print(const char* when)
 {
     // What the heap holds in use beside what it keeps from the system tells a leak (both grow)
     // from fragmentation (only the second grows).
     const struct mallinfo2 heap = mallinfo2();
-    std::printf("%-34s resident %6.1f MB (peak %6.1f MB), heap in use %6.1f MB of %6.1f MB\n", when,
+    std::printf("%-42s resident %6.1f MB (peak %6.1f MB), heap in use %6.1f MB of %6.1f MB\n", when,
                 StatusMegabytes("VmRSS"), StatusMegabytes("VmHWM"),
                 static_cast<double>(heap.uordblks + heap.hblkhd) / (1 << 20),
                 static_cast<double>(heap.arena + heap.hblkhd) / (1 << 20));
@@ -54,19 +65,23 @@ int main(int argc, char** argv)
         BreakEvenDriver driver(window.get());
         driver.Enter(QStringLiteral("32,767"));
         Print("entries typed");
+        // The calculations follow each other at once; the memory is read at once, and again
+        // after a pause of two seconds, as a user would read it.
         constexpr int kCalculations = 50;
         double first = 0;
         for (int run = 1; run <= kCalculations; ++run) {
             driver.Run();
-            if (run == 1) {
+            if (run != 1 && run % 10 != 0)
+                continue;
+            const QByteArray when =
+                "after " + QByteArray::number(run) + (run == 1 ? " calculation" : " calculations");
+            Print(when.constData());
+            Pause(2000);
+            Print((when + ", paused").constData());
+            if (run == 1)
                 first = StatusMegabytes("VmRSS");
-                Print("after 1 calculation");
-            } else if (run % 10 == 0) {
-                const QByteArray when = "after " + QByteArray::number(run) + " calculations";
-                Print(when.constData());
-            }
         }
-        std::printf("growth from the first to the %dth: %+.1f MB\n", kCalculations,
+        std::printf("growth from the first to the %dth, paused: %+.1f MB\n", kCalculations,
                     StatusMegabytes("VmRSS") - first);
     }
     platform::SetServices(nullptr);

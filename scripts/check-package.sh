@@ -30,9 +30,12 @@ done
 for file in "${required[@]}"; do
     grep -qxF "$file" <<<"$files" || fail "the package lacks /$file"
 done
-# The SVG writer is a private module of the program, loaded only for an SVG save.
+# The SVG writer and the graph are private modules of the program, loaded only for an SVG save
+# and when the graph is first shown.
 grep -qE '^usr/lib/[^/]+/vexmoor/libvexmoor_svg\.so$' <<<"$files" ||
     fail "the package lacks the SVG writer module under /usr/lib/<arch>/vexmoor/"
+grep -qE '^usr/lib/[^/]+/vexmoor/libvexmoor_graph\.so$' <<<"$files" ||
+    fail "the package lacks the graph module under /usr/lib/<arch>/vexmoor/"
 stray=$(grep -v -e '^usr/\(bin\|share\)/' -e '^usr/lib/[^/]*/vexmoor/' <<<"$files" || true)
 [ -z "$stray" ] || fail "files outside /usr/bin, /usr/share and the program's module folder: $stray"
 

@@ -1,103 +1,31 @@
-// The break-even line chart over Qt Charts.
-//
-// The three lines are straight in the unit count, so each is drawn from the few units where it
-// bends (its first and last), not from a point per unit: Qt Charts keeps, strokes for hit-testing
-// and paints every point it is given, which at 32,767 units a line cost tens of milliseconds and
-// megabytes for the same picture. While the units are few enough to show as dots, every unit is
-// a point. The values of every unit stay in the grid, for the value of a clicked point.
-//
-// Qt Charts lays a series out again on every change of its points or axes, and the axes with
-// their labels on every change of theirs, so each is changed only when what it shows changes, a
-// series' points in one replace(). The unit counts are a value axis with a few ticks, not a
-// label per point.
+// The break-even chart: the grid, the point handler and the module that draws the graph.
 #include "breakeven/ui/breakeven_chart.h"
 
-#include "common/core/contrast.h"
+#include "platform/services/modules.h"
 #include "platform/services/regional_format.h"
-#include "platform/widgets/colors.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QEvent>
-#include <QGraphicsLayout>
-#include <QLegend>
-#include <QLegendMarker>
-#include <QLineSeries>
-#include <QList>
+#include <QLibrary>
 #include <QLocale>
-#include <QPen>
-#include <QVBoxLayout>
-#include <QValueAxis>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <stdexcept>
 
 namespace vexmoor {
 
 namespace {
 
-const char* const kSeriesNames[BreakEvenChart::kSeriesCount] = {"Total Costs", "Total Sales",
-                                                                "Fixed Costs"};
-const QColor kSeriesColors[BreakEvenChart::kSeriesCount] = {
-    QColor(192, 48, 48), QColor(32, 112, 200), QColor(96, 96, 96)};
-
-// Points are drawn as dots only while there are few enough to tell apart.
-constexpr int kMostPointsWithDots = 50;
-// How far a line drawn from its corners may pass from a unit's value, in parts of the amounts
-// axis: a hundred-thousandth, far below a pixel at any size the chart takes.
-constexpr double kLineTolerance = 1e-5;
-// Ticks wanted on each axis; the chart is small.
-constexpr double kUnitTicks = 5;
-constexpr double kAmountTicks = 4;
-
-// A step of 1, 2 or 5 times a power of ten, at least `rough`.
-double NiceStep(double rough)
+MakeBreakEvenGraphFunction GraphModule()
 {
-    if (!(rough > 0) || !std::isfinite(rough))
-        return 1;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
-        if (factor * power >= rough * (1 - 1e-9))
-            return factor * power;
-    }
-    return 10 * power;
-}
-
-// Decimals a tick label needs to show a step: 0 for whole steps, 1 for 0.5, 2 for 0.02.
-int StepDecimals(double step)
-{
-    return std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 15);
-}
-
-void SetAxis(QValueAxis* axis, double low, double high, double step)
-{
-    // Every change lays the axis and its labels out again, so an axis already showing this
-    // range is left alone (a calculation repeated, or one that changed only the other axis).
-    const QString format = QStringLiteral("%.%1f").arg(StepDecimals(step));
-    if (axis->tickType() == QValueAxis::TicksDynamic && axis->min() == low && axis->max() == high &&
-        axis->tickInterval() == step && axis->tickAnchor() == 0 && axis->labelFormat() == format)
-        return;
-    // The axis lays its ticks out again on every change; with the old interval over the new
-    // range (1 over 0 to 32,767) that would be tens of thousands of tick items. A fixed tick
-    // count in between keeps every step small.
-    axis->setTickType(QValueAxis::TicksFixed);
-    axis->setLabelFormat(format);
-    axis->setRange(low, high);
-    axis->setTickAnchor(0);
-    axis->setTickInterval(step);
-    axis->setTickType(QValueAxis::TicksDynamic);
-}
-
-// A one-pixel cosmetic pen takes the painter's fast line path: 32,767 segments per series paint
-// in a few milliseconds, where a wider pen is stroked segment by segment. A few points get a
-// wider pen, whose width also sizes their dots.
-QPen SeriesPen(const QColor& color, bool fewPoints)
-{
-    QPen pen(color);
-    pen.setWidth(fewPoints ? 2 : 1);
-    pen.setCosmetic(!fewPoints);
-    return pen;
+    static QLibrary module(platform::ModulePath(QStringLiteral(VEXMOOR_GRAPH_MODULE_INSTALLED),
+                                                QStringLiteral(VEXMOOR_GRAPH_MODULE_BUILD_PATH)));
+    auto make = reinterpret_cast<MakeBreakEvenGraphFunction>(module.resolve(kMakeBreakEvenGraph));
+    if (make == nullptr)
+        throw std::runtime_error("The graph cannot be drawn: " +
+                                 module.errorString().toStdString());
+    return make;
 }
 
 } // namespace
@@ -106,6 +34,8 @@ BreakEvenChart::BreakEvenChart(QWidget* host, QObject* parent)
     : QObject(parent)
     , m_host(host)
 { }
+
+BreakEvenChart::~BreakEvenChart() = default;
 
 void BreakEvenChart::SetPointHandler(std::function<void(int, int)> handler)
 {
@@ -116,168 +46,44 @@ void BreakEvenChart::SetGrid(GraphGrid grid)
 {
     m_grid = std::move(grid);
     if (Created())
-        ShowGrid();
+        m_graph->Show(m_grid);
+}
+
+QPicture BreakEvenChart::Picture() const
+{
+    return Created() ? m_graph->Picture() : QPicture();
+}
+
+QChartView* BreakEvenChart::View() const
+{
+    return Created() ? m_graph->View() : nullptr;
 }
 
 QLineSeries* BreakEvenChart::Series(int series) const
 {
-    return series >= 1 && series <= kSeriesCount ? m_series[static_cast<std::size_t>(series - 1)]
-                                                 : nullptr;
+    return Created() ? m_graph->Series(series) : nullptr;
 }
 
 void BreakEvenChart::EnsureCreated()
 {
     if (Created())
         return;
-
-    m_chart = new QChart;
-    // Axis labels in the region's own number format, the one the fields and lists use.
-    m_chart->setLocale(platform::NumberLocale());
-    m_chart->setLocalizeNumbers(true);
-    m_chart->setBackgroundRoundness(0);
-    m_chart->setMargins(QMargins(2, 2, 6, 2));
-    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
-
-    QFont small = m_host->font();
-    small.setPointSizeF(7.5);
-    m_chart->legend()->setAlignment(Qt::AlignTop);
-    m_chart->legend()->setFont(small);
-
-    m_unitsAxis = new QValueAxis;
-    m_amountAxis = new QValueAxis;
-    for (QValueAxis* axis : {m_unitsAxis, m_amountAxis}) {
-        axis->setLabelsFont(small);
-        axis->setMinorTickCount(0);
-    }
-    m_unitsAxis->setTitleText(QStringLiteral("Units"));
-    m_unitsAxis->setTitleFont(small);
-    m_chart->addAxis(m_unitsAxis, Qt::AlignBottom);
-    m_chart->addAxis(m_amountAxis, Qt::AlignLeft);
-
-    for (int s = 0; s < kSeriesCount; ++s) {
-        auto* series = new QLineSeries;
-        series->setName(QString::fromLatin1(kSeriesNames[s]));
-        series->setPen(SeriesPen(kSeriesColors[s], false));
-        m_chart->addSeries(series);
-        series->attachAxis(m_unitsAxis);
-        series->attachAxis(m_amountAxis);
-        connect(series, &QXYSeries::clicked, this,
-                [this, s](const QPointF& value) { OnClicked(s + 1, value); });
-        m_series[static_cast<std::size_t>(s)] = series;
-    }
-
-    m_view = new QChartView(m_chart, m_host);
-    m_view->setObjectName(QStringLiteral("chtBeVAnyView"));
-    m_view->setRenderHint(QPainter::Antialiasing);
-    // The host is the control the Tab key stops at; the view inside it is only its picture.
-    m_view->setFocusPolicy(Qt::NoFocus);
-    // Right clicks go on to the host, whose context menu the page gives.
-    m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    m_view->setToolTip(m_host->toolTip());
-    m_view->setFrameShape(QFrame::NoFrame);
-    auto* layout = new QVBoxLayout(m_host);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
-
-    ApplyPalette();
+    const MakeBreakEvenGraphFunction make = GraphModule();
+    // The chart's clicks come back here while this object lives.
+    const QPointer<BreakEvenChart> self(this);
+    m_graph.reset(make(m_host, platform::NumberLocale(), [self](int series, QPointF value) {
+        if (self)
+            self->OnClicked(series, value);
+    }));
     m_host->installEventFilter(this);
-    ShowGrid();
-    m_view->show();
+    m_graph->Show(m_grid);
 }
 
 bool BreakEvenChart::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_host && event->type() == QEvent::PaletteChange)
-        ApplyPalette();
+        m_graph->ApplyPalette();
     return QObject::eventFilter(watched, event);
-}
-
-void BreakEvenChart::ApplyPalette()
-{
-    const QPalette palette = m_host->palette();
-    const QColor base = palette.color(QPalette::Base);
-    const QColor text = palette.color(QPalette::Text);
-    QColor grid = palette.color(QPalette::Mid);
-    m_chart->setBackgroundBrush(base);
-    m_chart->setBackgroundPen(QPen(grid));
-    m_chart->legend()->setLabelColor(text);
-    for (QValueAxis* axis : {m_unitsAxis, m_amountAxis}) {
-        axis->setLabelsColor(text);
-        axis->setTitleBrush(text);
-        axis->setLinePenColor(text);
-        axis->setGridLineColor(grid);
-    }
-    // The lines keep their hues, made as readable on the base as a text would be.
-    for (std::size_t s = 0; s < m_seriesColors.size(); ++s)
-        m_seriesColors[s] = platform::ToQColor(
-            ReadableOn(platform::ToRgb(kSeriesColors[s]), platform::ToRgb(base)));
-    ApplyPens();
-}
-
-void BreakEvenChart::ApplyPens()
-{
-    const bool few = static_cast<int>(m_grid.rows.size()) <= kMostPointsWithDots;
-    for (std::size_t s = 0; s < m_series.size(); ++s)
-        m_series[s]->setPen(SeriesPen(m_seriesColors[s], few));
-}
-
-void BreakEvenChart::ShowGrid()
-{
-    const int rows = static_cast<int>(m_grid.rows.size());
-    const int seriesShown = std::clamp(m_grid.seriesCount, 0, kSeriesCount);
-    const bool dots = rows <= kMostPointsWithDots;
-
-    double low = 0; // the amounts axis always shows zero
-    double high = 0;
-    for (const GraphValues& row : m_grid.rows) {
-        const double values[kSeriesCount] = {row.totalCosts, row.totalSales, row.fixedCosts};
-        for (int s = 0; s < seriesShown; ++s) {
-            low = std::min(low, values[s]);
-            high = std::max(high, values[s]);
-        }
-    }
-
-    // A lone point stands in the middle; dots get half a unit of room so the last is not cut.
-    const double unitHigh = rows <= 1 ? 2 : rows + (dots ? 0.5 : 0);
-    SetAxis(m_unitsAxis, 0, unitHigh, std::max(1.0, NiceStep(rows / kUnitTicks)));
-
-    if (high - low <= 0)
-        high = low + 1;
-    const double step = NiceStep((high - low) / kAmountTicks);
-    double axisLow = std::floor(low / step) * step;
-    double axisHigh = std::ceil(high / step) * step;
-    if (!std::isfinite(axisLow))
-        axisLow = low;
-    if (!std::isfinite(axisHigh))
-        axisHigh = high;
-    SetAxis(m_amountAxis, axisLow, axisHigh, step);
-
-    ApplyPens();
-    const double tolerance = (axisHigh - axisLow) * kLineTolerance;
-    for (int s = 0; s < kSeriesCount; ++s) {
-        QLineSeries* series = m_series[static_cast<std::size_t>(s)];
-        series->setPointsVisible(dots);
-        series->setVisible(s < seriesShown);
-        // Every point while each shows as a dot; beyond, a line is drawn from its corners. A
-        // series not shown keeps none.
-        std::vector<int> drawn;
-        if (s < seriesShown && dots) {
-            for (int p = 1; p <= rows; ++p)
-                drawn.push_back(p);
-        } else if (s < seriesShown) {
-            drawn = LineCorners(m_grid, s + 1, tolerance);
-        }
-        QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(drawn.size()));
-        double value = 0;
-        for (const int p : drawn) {
-            m_grid.Value(s + 1, p, value);
-            points.append(QPointF(p, value));
-        }
-        // A series given its points again is laid out and painted again, even the same points.
-        if (series->points() != points)
-            series->replace(points);
-    }
 }
 
 int BreakEvenChart::PointAt(int series, const QPointF& value) const

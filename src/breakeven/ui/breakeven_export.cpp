@@ -28,7 +28,7 @@ void BreakEvenPage::MakeExport()
             if (lstBev->Lines() != lines)
                 return QPicture();
             m_chart->EnsureCreated();
-            return platform::ChartPicture(m_chart->View());
+            return m_chart->Picture();
         };
         return source;
     };

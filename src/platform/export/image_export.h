@@ -1,14 +1,11 @@
-// A control's picture taken away: onto the clipboard, or into a PNG or SVG file; and a chart as
-// drawing commands for a printed report. The clipboard's picture is the control's size times the
-// screen's device pixel ratio, as sharp as on screen; a PNG file's is twice that, so that it
-// prints sharp.
+// A control's picture taken away: onto the clipboard, or into a PNG or SVG file. The clipboard's
+// picture is the control's size times the screen's device pixel ratio, as sharp as on screen; a
+// PNG file's is twice that, so that it prints sharp.
 #pragma once
 
 #include <QImage>
-#include <QPicture>
 #include <QString>
 
-class QChartView;
 class QWidget;
 
 namespace vexmoor::platform {
@@ -24,9 +21,5 @@ void CopyControlImage(QWidget* control);
 // written. The SVG writer lives in a module of its own, loaded on the first SVG save, so that the
 // program does not load the SVG library at start.
 QString SaveControlImage(QWidget* control, const QString& path, const QString& title);
-
-// The chart as it is drawn now, as drawing commands (lines, texts and fills, no pixels) in the
-// chart's own size. A chart not yet shown is first laid out at the size of its view's host.
-QPicture ChartPicture(QChartView* view);
 
 } // namespace vexmoor::platform

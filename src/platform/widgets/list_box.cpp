@@ -1,6 +1,8 @@
 // List boxes of text lines over a QListView and a list model of our own.
 #include "platform/widgets/list_box.h"
 
+#include "platform/services/memory.h"
+
 #include <QAbstractListModel>
 #include <QEvent>
 #include <QFontDatabase>
@@ -127,6 +129,8 @@ private:
 // view is told of them.
 class ListBoxModel final : public QAbstractListModel
 {
+    static constexpr int kLargeBatch = 10000;
+
 public:
     // `view` is the view that shows the rows.
     ListBoxModel(QListView* view, QObject* parent)
@@ -215,6 +219,7 @@ public:
         const int count = m_lines.Count();
         if (count <= m_shown)
             return;
+        const int added = count - m_shown;
         const qreal widest = m_widest;
         for (int row = m_shown; row < count; ++row)
             m_widest = std::max(m_widest, RowWidth(row));
@@ -228,11 +233,14 @@ public:
             Q_EMIT layoutAboutToBeChanged();
             Q_EMIT layoutChanged();
         }
-        // A view on the screen lays the new rows out at once: left to its timer, that comes after
-        // the paint already waiting, which it then repeats. A hidden view lays them out when
-        // it is shown.
-        if (m_view->isVisible())
-            m_view->doItemsLayout();
+        // The view lays the new rows out at once, shown or not. Left to itself, a view on the
+        // screen lays them out after the paint already waiting, and a hidden one when it is
+        // shown, with its scroll bars painted again after the first paint either way.
+        m_view->doItemsLayout();
+        // Thousands of lines come from text their maker has dropped by now (an analysis, a
+        // schedule), which the C library would otherwise keep.
+        if (added >= kLargeBatch)
+            ReturnFreedMemorySoon();
     }
 
     const LineStore& Lines() const { return m_lines; }
