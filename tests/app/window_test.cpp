@@ -111,7 +111,7 @@ void WindowTest::looksAndScreenReaderNames()
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Quenbry - Vexmoor"));
     QCOMPARE(f.window->size(), QSize(513, 329));
     QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
-    QVERIFY(!f.window->windowIcon().isNull());
+    QTRY_VERIFY(!f.window->windowIcon().isNull()); // set at the first paint
     // The panels take their colours at load; the Disclaimer's keeps its design colours.
     QCOMPARE(Named<platform::ShapePanel>(*f.window, "shpVexmr", 0)->FillColor(),
              QColor(143, 188, 143));

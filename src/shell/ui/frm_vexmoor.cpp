@@ -62,7 +62,6 @@ frmVexmoor::frmVexmoor(QWidget* parent, PageBuilding building)
     setObjectName(QStringLiteral("frmVexmoor"));
     setWindowTitle(ToQString(kWindowTitle));
     InstallAccessibleRoles();
-    setWindowIcon(WindowIcon(devicePixelRatioF()));
     setFont(ResolveFont(kDefaultFont));
     // The client area is the design's; a window manager owns the frame around it.
     setFixedSize(platform::TwipsToPixels(kClientWidthTwips),
@@ -137,6 +136,13 @@ bool frmVexmoor::event(QEvent* event)
     if (event->type() == QEvent::Paint && m_idleBuildingDue) {
         m_idleBuildingDue = false;
         BuildNextPageWhenIdle();
+    }
+    // The icon, in every size the program carries, once the window has been painted: decoding
+    // its pictures and handing them to the desktop cost start-up time, and a desktop takes an
+    // icon that comes a moment later.
+    if (event->type() == QEvent::Paint && !m_iconSet) {
+        m_iconSet = true;
+        setWindowIcon(WindowIcon(devicePixelRatioF()));
     }
     return handled;
 }

@@ -147,6 +147,7 @@ private:
     std::array<Page*, kMainPageCount> m_pages {};
     std::array<bool, kMainPageCount> m_pageBuilt {};
     bool m_idleBuildingDue = false;
+    bool m_iconSet = false; // the window icon is set at the first paint
     bool m_formLoaded = false;
     QHash<QString, QWidget*> m_controlsByName;
     std::vector<std::pair<int, QWidget*>> m_tabChain; // Tab position, control
