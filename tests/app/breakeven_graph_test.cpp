@@ -79,11 +79,16 @@ QPoint DifferenceOffTheLines(const Pictures& p)
     return {-1, -1};
 }
 
-// The chart as it was drawn before: every unit a point of every line.
+// The chart as it was drawn before: every unit a point of every line, with a one-pixel pen.
 void DrawEveryUnit(BreakEvenChart& chart)
 {
     const GraphGrid& grid = chart.Grid();
     for (int s = 1; s <= grid.seriesCount; ++s) {
+        if (!chart.Series(s)->pointsVisible()) {
+            QPen pen = chart.Series(s)->pen();
+            pen.setWidth(1);
+            chart.Series(s)->setPen(pen);
+        }
         QList<QPointF> points;
         double value = 0;
         for (int p = 1; grid.Value(s, p, value); ++p)

@@ -89,13 +89,18 @@ void SetAxis(QValueAxis* axis, double low, double high, double step)
     axis->setTickType(QValueAxis::TicksDynamic);
 }
 
-// A one-pixel cosmetic pen, the lines' weight at any scale. A few points get a wider pen, whose
-// width also sizes their dots.
-QPen SeriesPen(const QColor& color, bool fewPoints)
+// How the lines are drawn: with dots while the points are few; one pixel wide while the units are
+// far enough apart; two where more than one unit falls on a device pixel, the weight the line had
+// when it was drawn through every unit, whose overlapping one-pixel segments filled about two.
+enum class LineWeight { Dots, Thin, Dense };
+
+// A cosmetic pen, the lines' weight at any scale. Dots get a wider scaled pen, whose width also
+// sizes them.
+QPen SeriesPen(const QColor& color, LineWeight weight)
 {
     QPen pen(color);
-    pen.setWidth(fewPoints ? 2 : 1);
-    pen.setCosmetic(!fewPoints);
+    pen.setWidth(weight == LineWeight::Thin ? 1 : 2);
+    pen.setCosmetic(weight != LineWeight::Dots);
     return pen;
 }
 
@@ -126,7 +131,7 @@ private:
     std::array<QColor, kGraphSeriesCount> m_seriesColors;
     QValueAxis* m_unitsAxis;
     QValueAxis* m_amountAxis;
-    bool m_fewPoints = false;
+    LineWeight m_weight = LineWeight::Thin;
 };
 
 QtChartsGraph::QtChartsGraph(QWidget* host, const QLocale& numbers,
@@ -160,7 +165,7 @@ QtChartsGraph::QtChartsGraph(QWidget* host, const QLocale& numbers,
     for (int s = 0; s < kGraphSeriesCount; ++s) {
         auto* series = new QLineSeries;
         series->setName(QString::fromLatin1(kSeriesNames[s]));
-        series->setPen(SeriesPen(kSeriesColors[s], false));
+        series->setPen(SeriesPen(kSeriesColors[s], LineWeight::Thin));
         m_chart->addSeries(series);
         series->attachAxis(m_unitsAxis);
         series->attachAxis(m_amountAxis);
@@ -210,7 +215,7 @@ void QtChartsGraph::ApplyPalette()
 void QtChartsGraph::ApplyPens()
 {
     for (std::size_t s = 0; s < m_series.size(); ++s)
-        m_series[s]->setPen(SeriesPen(m_seriesColors[s], m_fewPoints));
+        m_series[s]->setPen(SeriesPen(m_seriesColors[s], m_weight));
 }
 
 void QtChartsGraph::Show(const GraphGrid& grid)
@@ -244,7 +249,11 @@ void QtChartsGraph::Show(const GraphGrid& grid)
         axisHigh = high;
     SetAxis(m_amountAxis, axisLow, axisHigh, step);
 
-    m_fewPoints = dots;
+    // The plot's width in device pixels once the chart has been laid out, else the host's.
+    const double plotWidth =
+        (m_chart->plotArea().width() > 0 ? m_chart->plotArea().width() : m_host->width()) *
+        m_host->devicePixelRatioF();
+    m_weight = dots ? LineWeight::Dots : rows > plotWidth ? LineWeight::Dense : LineWeight::Thin;
     ApplyPens();
     const double tolerance = (axisHigh - axisLow) * kLineTolerance;
     for (int s = 0; s < kGraphSeriesCount; ++s) {
