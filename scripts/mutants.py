@@ -419,6 +419,10 @@ class Journal:
         file = ROOT / mutant.file
         original = file.read_bytes()
         lines = original.decode("utf-8").split("\n")
+        # A kept list names the line as it was: a replay on other code must not change another.
+        if mutant.line > len(lines) or lines[mutant.line - 1] != mutant.before:
+            sys.exit(f"mutants: {mutant.Where()} no longer reads as the list has it; "
+                     "replay the list on the code it was drawn from")
         lines[mutant.line - 1] = mutant.after
         changed = "\n".join(lines).encode("utf-8")
         blocked = signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGINT, signal.SIGTERM,
@@ -485,6 +489,13 @@ class Bench:
         self.logs.mkdir(parents=True, exist_ok=True)
         if Run(cmd, log=self.logs / "configure.log", cwd=ROOT) != 0:
             sys.exit(f"mutants: configuring failed, see {self.logs / 'configure.log'}")
+        # ctest names a test's command only once its program exists: everything is built first,
+        # so that a fresh build folder lists every test and not just the scripted ones.
+        print(f"mutants: building the tests in {self.buildDir.relative_to(ROOT)} ...", flush=True)
+        (self.logs / "baseline.log").unlink(missing_ok=True)
+        ok, self.firstBuild = self.Build([], self.logs / "baseline.log")
+        if not ok:
+            sys.exit(f"mutants: the unchanged code does not build, see {self.logs / 'baseline.log'}")
         shown = subprocess.run(["ctest", "--show-only=json-v1"], cwd=self.buildDir,
                                capture_output=True, text=True, check=True)
         self.tests = []
@@ -612,11 +623,7 @@ class Bench:
         """Builds every test program from the unchanged code and runs every test once: all must
         pass, and their times set the time limits."""
         log = self.logs / "baseline.log"
-        log.unlink(missing_ok=True)
-        print(f"mutants: building the tests in {self.buildDir.relative_to(ROOT)} ...", flush=True)
-        ok, seconds = self.Build([t for test in self.tests for t in test.targets], log)
-        if not ok:
-            sys.exit(f"mutants: the unchanged code does not build, see {log}")
+        seconds = self.firstBuild
         failed, _, spent = self.RunTests(self.tests, log)
         if failed:
             sys.exit(f"mutants: {failed.name} fails without any mutant, see {log}")
