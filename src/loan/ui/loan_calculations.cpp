@@ -3,6 +3,7 @@
 // An arithmetic fault ends a calculation silently (no message, no log record). The page then
 // shows no result and no schedule rather than the previous ones, which the inputs no longer
 // produce; a principal already shown before the fault stays, and only the schedule goes.
+#include "common/core/table_text.h"
 #include "errors/core/failure.h"
 #include "loan/core/loan_calculation.h"
 #include "loan/core/loan_schedule.h"
@@ -20,6 +21,8 @@ namespace {
 
 // The scrollable width of the schedule list, so that its long lines scroll sideways.
 constexpr int kScheduleExtentPixels = 350;
+// #, Balance, Instalment, Principal, Interest.
+constexpr std::size_t kScheduleColumns = 5;
 
 using platform::ToQString;
 
@@ -101,7 +104,14 @@ void LoanPage::LoanSchedule(bool fromRepayment)
         request.principalLoanType = Text(cboIntRat[3]);
         // Each line goes into the list as it is made, so a build that fails keeps its lines.
         BuildLoanScheduleLines(request, m_loanState, m_context.regionalFormat,
-                               [this](std::string&& line) { lstLsd->Append(ToQString(line)); });
+                               [this](std::string&& line) {
+                                   // The header's and the totals' words in the user's language.
+                                   const bool words = lstLsd->Count() == 0 ||
+                                       IsTotalsLine(line, kScheduleColumns);
+                                   lstLsd->Append(words
+                                                      ? platform::TranslatedListLine("Lists", line)
+                                                      : ToQString(line));
+                               });
         lstLsd->SetHorizontalExtent(kScheduleExtentPixels);
     });
 }
