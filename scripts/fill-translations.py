@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Fills the translations of translations/vexmoor_<language>.ts from a word list.
+"""Fills the translations of translations/vexmoor_<language>.ts from word lists.
 
-    python3 scripts/fill-translations.py WORDS.json [TS_FILE...]
+    python3 scripts/fill-translations.py [WORDS.json...] [TS_FILE...]
 
-WORDS.json maps each English text to its translations, and may give a context its own:
+Without word lists, translations/words.json; without .ts files, every translations/*.ts. Each
+word list maps an English text to its translations (a later list wins), and may give a context
+(the first argument of VEXMOOR_TR_NOOP, QT_TRANSLATE_NOOP or translate) its own:
 
     {"Loan Type:": {"de": "Kreditart:", "fr": "Type de prêt :"},
      "Lists|Units": {"de": "Stück", "fr": "Unités"}}
@@ -52,11 +54,16 @@ def fill(ts_path: Path, words: dict) -> list:
 
 
 def main() -> int:
-    if len(sys.argv) < 2:
-        print(__doc__.strip(), file=sys.stderr)
-        return 2
-    words = json.loads(Path(sys.argv[1]).read_text(encoding="utf-8"))
-    files = [Path(p) for p in sys.argv[2:]] or sorted((ROOT / "translations").glob("*.ts"))
+    arguments = sys.argv[1:]
+    if any(a in ("-h", "--help") for a in arguments):
+        print(__doc__.strip())
+        return 0
+    lists = [Path(a) for a in arguments if a.endswith(".json")] or [ROOT / "translations/words.json"]
+    files = [Path(a) for a in arguments if a.endswith(".ts")]
+    files = files or sorted((ROOT / "translations").glob("*.ts"))
+    words = {}
+    for path in lists:
+        words.update(json.loads(path.read_text(encoding="utf-8")))
     missing = []
     for ts_path in files:
         missing += fill(ts_path, words)

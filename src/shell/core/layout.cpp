@@ -267,17 +267,20 @@ const auto kLayout = std::to_array<ControlSpec>({
 });
 // clang-format on
 
+// The sub-pages' tabs, marked under their page, where their words may read otherwise.
+// clang-format off
 constexpr auto kBreakEvenTabs = std::to_array<TabSpec>({
-    {VEXMOOR_TR_NOOP("Window", "&Parameters"), "Parameters", VEXMOOR_TR_NOOP("Window", "Calculate Break Even Units")},
-    {VEXMOOR_TR_NOOP("Window", "&Break Even"), "Break Even", VEXMOOR_TR_NOOP("Window", "Display Break Even Analysis")},
-    {VEXMOOR_TR_NOOP("Window", "&Graph"), "Graph", VEXMOOR_TR_NOOP("Window", "Display Break Even Graph")},
+    {VEXMOOR_TR_NOOP("BreakEven", "&Parameters"), "Parameters", VEXMOOR_TR_NOOP("BreakEven", "Calculate Break Even Units")},
+    {VEXMOOR_TR_NOOP("BreakEven", "&Break Even"), "Break Even", VEXMOOR_TR_NOOP("BreakEven", "Display Break Even Analysis")},
+    {VEXMOOR_TR_NOOP("BreakEven", "&Graph"), "Graph", VEXMOOR_TR_NOOP("BreakEven", "Display Break Even Graph")},
 });
 
 constexpr auto kLoanTabs = std::to_array<TabSpec>({
-    {VEXMOOR_TR_NOOP("Window", "&Repayment "), "Repayment ", VEXMOOR_TR_NOOP("Window", "Calculate Loan Repayment Amount")},
-    {VEXMOOR_TR_NOOP("Window", "&Principal "), "Principal", VEXMOOR_TR_NOOP("Window", "Calculate Loan Principal Amount")},
-    {VEXMOOR_TR_NOOP("Window", "&Loan Schedule"), "Loan Schedule", VEXMOOR_TR_NOOP("Window", "Display loan schedule")},
+    {VEXMOOR_TR_NOOP("Loan", "&Repayment "), "Repayment ", VEXMOOR_TR_NOOP("Loan", "Calculate Loan Repayment Amount")},
+    {VEXMOOR_TR_NOOP("Loan", "&Principal "), "Principal", VEXMOOR_TR_NOOP("Loan", "Calculate Loan Principal Amount")},
+    {VEXMOOR_TR_NOOP("Loan", "&Loan Schedule"), "Loan Schedule", VEXMOOR_TR_NOOP("Loan", "Display loan schedule")},
 });
+// clang-format on
 
 } // namespace
 

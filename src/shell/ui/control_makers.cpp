@@ -84,8 +84,13 @@ MadeControl MakeTabStrip(const ControlSpec& control, QWidget* parent, const QRec
     auto* strip = new platform::TabStrip(parent, ToQString(ObjectName(control)), rect);
     const std::span<const TabSpec> tabs =
         control.name == "tabOptions" ? std::span<const TabSpec>(kMainTabs) : TabsOf(control.name);
+    // The sub-pages' tabs are marked under their page's context.
+    const char* context = control.name == "tabOptions1" ? "BreakEven"
+        : control.name == "tabOptions2"                 ? "Loan"
+                                                        : kContext;
     for (const TabSpec& tab : tabs)
-        strip->AddTab(Text(tab.caption), ToQString(tab.key), Text(tab.tooltip));
+        strip->AddTab(platform::Translated(context, tab.caption), ToQString(tab.key),
+                      platform::Translated(context, tab.tooltip));
     strip->Bar()->setFont(ResolveFont(control.font));
     return {strip->Bar(), strip};
 }
@@ -110,7 +115,7 @@ MadeControl MakeDisplay(const ControlSpec& control, QWidget* parent)
     display->setAlignment(ToQt(control.alignment));
     display->setFrameShape(QFrame::Box);
     display->setLineWidth(1);
-    display->setAccessibleDescription(QCoreApplication::translate(kContext, "Display"));
+    display->setAccessibleDescription(QCoreApplication::translate("Window", "Display"));
     return Same(display);
 }
 
@@ -170,7 +175,7 @@ MadeControl MakeImage(QWidget* parent)
     // otherwise cost start-up time.
     auto* image = new QLabel(parent);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setAccessibleName(QCoreApplication::translate(kContext, "Quenbry software"));
+    image->setAccessibleName(QCoreApplication::translate("Window", "Quenbry software"));
     return Same(image);
 }
 
