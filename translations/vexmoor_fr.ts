@@ -670,15 +670,15 @@
         <name>Loan</name>
         <message>
             <source>Term (Months):</source>
-            <translation>Durée (mois):</translation>
+            <translation>Durée (mois) :</translation>
         </message>
         <message>
             <source>Term (Weeks):</source>
-            <translation>Durée (semaines):</translation>
+            <translation>Durée (semaines) :</translation>
         </message>
         <message>
             <source>Term (Days):</source>
-            <translation>Durée (jours):</translation>
+            <translation>Durée (jours) :</translation>
         </message>
         <message>
             <source>Daily [1]</source>
@@ -808,35 +808,35 @@
         </message>
         <message>
             <source>Sales {i.e. expected number of units} [1]:</source>
-            <translation>Ventes {c.-à-d. nombre d'unités prévu} [1]:</translation>
+            <translation>Ventes {c.-à-d. nombre d'unités prévu} [1] :</translation>
         </message>
         <message>
             <source>Unit Price {i.e. selling price} [2]:</source>
-            <translation>Prix unitaire {c.-à-d. prix de vente} [2]:</translation>
+            <translation>Prix unitaire {c.-à-d. prix de vente} [2] :</translation>
         </message>
         <message>
             <source>Variable Costs {i.e. direct costs per unit} [3]:</source>
-            <translation>Coûts variables {coûts directs par unité} [3]:</translation>
+            <translation>Coûts variables {coûts directs par unité} [3] :</translation>
         </message>
         <message>
             <source>Fixed Costs {i.e. rent/utility costs} [4]:</source>
-            <translation>Coûts fixes {p. ex. loyer, charges} [4]:</translation>
+            <translation>Coûts fixes {p. ex. loyer, charges} [4] :</translation>
         </message>
         <message>
             <source>Total Variable Costs [5=1x3]:</source>
-            <translation>Coûts variables totaux [5=1x3]:</translation>
+            <translation>Coûts variables totaux [5=1x3] :</translation>
         </message>
         <message>
             <source>Total Costs [6=4+5]:</source>
-            <translation>Coûts totaux [6=4+5]:</translation>
+            <translation>Coûts totaux [6=4+5] :</translation>
         </message>
         <message>
             <source>Total Revenue [7=1x2]:</source>
-            <translation>Chiffre d'affaires [7=1x2]:</translation>
+            <translation>Chiffre d'affaires [7=1x2] :</translation>
         </message>
         <message>
             <source>Total Profit [8=7-6]:</source>
-            <translation>Bénéfice total [8=7-6]:</translation>
+            <translation>Bénéfice total [8=7-6] :</translation>
         </message>
         <message>
             <source>[M] Enter expected sales units</source>
@@ -872,7 +872,7 @@
         </message>
         <message>
             <source>Break Even Units [4/9]:</source>
-            <translation>Seuil de rentabilité [4/9]:</translation>
+            <translation>Seuil de rentabilité [4/9] :</translation>
         </message>
         <message>
             <source>Click to view value of data point</source>
@@ -880,31 +880,31 @@
         </message>
         <message>
             <source>Principal Amount:</source>
-            <translation>Capital emprunté:</translation>
+            <translation>Capital emprunté :</translation>
         </message>
         <message>
             <source>Loan Type:</source>
-            <translation>Type de prêt:</translation>
+            <translation>Type de prêt :</translation>
         </message>
         <message>
             <source>Interest Rate (%):</source>
-            <translation>Taux d'intérêt (%):</translation>
+            <translation>Taux d'intérêt (%) :</translation>
         </message>
         <message>
             <source>Interest Rate [Per]:</source>
-            <translation>Taux d'intérêt [par]:</translation>
+            <translation>Taux d'intérêt [par] :</translation>
         </message>
         <message>
             <source>Term (Months):</source>
-            <translation>Durée (mois):</translation>
+            <translation>Durée (mois) :</translation>
         </message>
         <message>
             <source>Repayment Mode:</source>
-            <translation>Mode de remboursement:</translation>
+            <translation>Mode de remboursement :</translation>
         </message>
         <message>
             <source>Repayment Amount:</source>
-            <translation>Montant de l'échéance:</translation>
+            <translation>Montant de l'échéance :</translation>
         </message>
         <message>
             <source>[M] Enter the principal amount</source>
