@@ -9,7 +9,9 @@
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 
+#include <QAbstractAxis>
 #include <QAbstractItemView>
+#include <QAbstractSeries>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -22,8 +24,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
-#include <QAbstractAxis>
-#include <QAbstractSeries>
 #include <QtTest>
 #include <memory>
 
@@ -132,9 +132,14 @@ QMap<QString, QString> VisibleTexts(WindowFixture& f)
                 }
             if (auto* view = qobject_cast<QAbstractItemView*>(widget); view && view->model()) {
                 const int rows = view->model()->rowCount();
-                if (rows > 0) {
-                    add(name + " header", view->model()->index(0, 0).data().toString());
-                    add(name + " last", view->model()->index(rows - 1, 0).data().toString());
+                // The header's and the last line's fields, one by one.
+                static const QRegularExpression kApart(QStringLiteral("\\s{2,}"));
+                for (int row : {0, rows - 1}) {
+                    const QStringList fields = rows > 0
+                        ? view->model()->index(row, 0).data().toString().trimmed().split(kApart)
+                        : QStringList();
+                    for (int i = 0; i < fields.size(); ++i)
+                        add(name + QStringLiteral(" line %1 field %2").arg(row).arg(i), fields[i]);
                 }
             }
         }
@@ -145,8 +150,15 @@ QMap<QString, QString> VisibleTexts(WindowFixture& f)
 // Names, symbols and addresses that read the same in every language.
 bool SameInEveryLanguage(const QString& text)
 {
-    static const QStringList kNames {"Quenbry - Vexmoor", "www.quenbry.com", "@Quenbry",
-                                     "facebook/Quenbry", "CE", "C", "sqrt", "1/x", "blog"};
+    static const QStringList kNames {"Quenbry - Vexmoor",
+                                     "www.quenbry.com",
+                                     "@Quenbry",
+                                     "facebook/Quenbry",
+                                     "CE",
+                                     "C",
+                                     "sqrt",
+                                     "1/x",
+                                     "blog"};
     static const QRegularExpression kNoWords(QStringLiteral("^[^A-Za-z]*$"));
     return kNames.contains(text) || kNoWords.match(text).hasMatch();
 }
@@ -241,15 +253,17 @@ void TranslationTest::noVisibleTextIsLeftInEnglish()
             if (shown.value(it.key()) == it.value() && !SameInEveryLanguage(it.value()))
                 untranslated << it.key() + QStringLiteral(": ") + it.value();
         }
-        QVERIFY2(untranslated.isEmpty(), qPrintable(QLatin1String(language) + QStringLiteral(": ") +
-                                                    untranslated.join(QStringLiteral("; "))));
+        QVERIFY2(untranslated.isEmpty(),
+                 qPrintable(QLatin1String(language) + QStringLiteral(": ") +
+                            untranslated.join(QStringLiteral("; "))));
     }
 }
 
 void TranslationTest::languageFollowsTheDesktop()
 {
     // ctest says what the environment it sets should give; in the ordinary one, en_US's English.
-    const QString expected = qEnvironmentVariable("VEXMOOR_EXPECTED_LANGUAGE", QStringLiteral("en"));
+    const QString expected =
+        qEnvironmentVariable("VEXMOOR_EXPECTED_LANGUAGE", QStringLiteral("en"));
     QCOMPARE(platform::InstallTranslations(platform::DesktopLanguages()), expected);
     WindowFixture f;
     Calculate(f);

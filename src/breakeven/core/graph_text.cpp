@@ -56,8 +56,9 @@ std::string GraphPointDescription(const GraphGrid& grid, int point, const Region
         return {};
     const GraphValues& row = grid.rows[static_cast<std::size_t>(point - 1)];
     return WithArguments(
-        LookUp(lookup,
-               VEXMOOR_TR_NOOP("Graph", "%1 units: total costs %2, total sales %3, fixed costs %4.")),
+        LookUp(
+            lookup,
+            VEXMOOR_TR_NOOP("Graph", "%1 units: total costs %2, total sales %3, fixed costs %4.")),
         {Units(point, format), Amount(row.totalCosts, format), Amount(row.totalSales, format),
          Amount(row.fixedCosts, format)});
 }

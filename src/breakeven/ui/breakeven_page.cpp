@@ -225,9 +225,9 @@ void BreakEvenPage::GenChart()
             lstBev->SetHorizontalExtent(kListExtentPixels);
         m_chart->SetGrid(std::move(analysis.grid));
         m_graphPoint = 0;
-        chtBeVAny->setAccessibleDescription(ToQString(GraphDescription(
-            m_chart->Grid(), m_breakEven, ToStd(txtBeV[9]->text()), m_context.regionalFormat,
-            GraphText)));
+        chtBeVAny->setAccessibleDescription(
+            ToQString(GraphDescription(m_chart->Grid(), m_breakEven, ToStd(txtBeV[9]->text()),
+                                       m_context.regionalFormat, GraphText)));
     });
 }
 
@@ -278,9 +278,8 @@ bool BreakEvenPage::eventFilter(QObject* watched, QEvent* event)
     if (points == 0)
         return true;
     m_graphPoint = std::clamp(point, 1, points);
-    chtBeVAny->setAccessibleDescription(
-        ToQString(GraphPointDescription(m_chart->Grid(), m_graphPoint, m_context.regionalFormat,
-                                        GraphText)));
+    chtBeVAny->setAccessibleDescription(ToQString(
+        GraphPointDescription(m_chart->Grid(), m_graphPoint, m_context.regionalFormat, GraphText)));
     return true;
 }
 

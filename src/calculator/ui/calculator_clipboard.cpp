@@ -23,12 +23,12 @@ void CalculatorPage::MakeDisplayMenu()
         [this](QMenu& menu) {
             using platform::WithShortcutText;
             menu.addAction(WithShortcutText(QCoreApplication::translate("Calculator", "&Copy"),
-                                            QKeySequence::Copy), this,
-                           [this] { lblDisplay_Copy(); })
+                                            QKeySequence::Copy),
+                           this, [this] { lblDisplay_Copy(); })
                 ->setObjectName(QStringLiteral("copy"));
             menu.addAction(WithShortcutText(QCoreApplication::translate("Calculator", "&Paste"),
-                                            QKeySequence::Paste), this,
-                           [this] { lblDisplay_Paste(); });
+                                            QKeySequence::Paste),
+                           this, [this] { lblDisplay_Paste(); });
         },
         [this](QMenu& menu) {
             const bool number =

@@ -65,8 +65,7 @@ void LogError(const std::string& module, const std::string& proc, const std::str
 
     try {
         // The record above stays English for support; the box speaks the user's language.
-        const std::string shown =
-            platform::ToStd(platform::Translated("Errors", reportText));
+        const std::string shown = platform::ToStd(platform::Translated("Errors", reportText));
         services.ShowMessage(platform::ToQString(FormatErrorMessage(module, shown, number)),
                              platform::Translated("Errors", kErrorMessageTitle));
     } catch (...) { }

@@ -103,15 +103,13 @@ void LoanPage::LoanSchedule(bool fromRepayment)
         request.repaymentLoanType = Text(cboIntRat[2]);
         request.principalLoanType = Text(cboIntRat[3]);
         // Each line goes into the list as it is made, so a build that fails keeps its lines.
-        BuildLoanScheduleLines(request, m_loanState, m_context.regionalFormat,
-                               [this](std::string&& line) {
-                                   // The header's and the totals' words in the user's language.
-                                   const bool words = lstLsd->Count() == 0 ||
-                                       IsTotalsLine(line, kScheduleColumns);
-                                   lstLsd->Append(words
-                                                      ? platform::TranslatedListLine("Lists", line)
-                                                      : ToQString(line));
-                               });
+        BuildLoanScheduleLines(
+            request, m_loanState, m_context.regionalFormat, [this](std::string&& line) {
+                // The header's and the totals' words in the user's language.
+                const bool words = lstLsd->Count() == 0 || IsTotalsLine(line, kScheduleColumns);
+                lstLsd->Append(words ? platform::TranslatedListLine("Lists", line)
+                                     : ToQString(line));
+            });
         lstLsd->SetHorizontalExtent(kScheduleExtentPixels);
     });
 }

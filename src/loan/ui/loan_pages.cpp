@@ -137,7 +137,8 @@ void LoanPage::Make(platform::ControlSet& controls)
     controls.Take(QStringLiteral("cmdClrPrn"), cmdClrPrn);
     controls.Take(QStringLiteral("lstLsd"), lstLsd);
 
-    new platform::ListExport(lstLsd, QStringLiteral("lstLsd"), QCoreApplication::translate("Export", "loan-schedule.csv"),
+    new platform::ListExport(lstLsd, QStringLiteral("lstLsd"),
+                             QCoreApplication::translate("Export", "loan-schedule.csv"),
                              m_context.regionalFormat, GuardedPlain, [this] {
                                  // The entries and result of the page that built the schedule,
                                  // as they stand on the page, and the schedule.

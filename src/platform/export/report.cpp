@@ -304,8 +304,7 @@ public:
     bool Step(int done, int pages)
     {
         if (!m_dialog) {
-            m_dialog = std::make_unique<QProgressDialog>(Tr(m_label),
-                                                         Tr(kCancel), 0, pages,
+            m_dialog = std::make_unique<QProgressDialog>(Tr(m_label), Tr(kCancel), 0, pages,
                                                          QApplication::activeWindow());
             m_dialog->setObjectName(QStringLiteral("reportProgress"));
             m_dialog->setWindowModality(Qt::ApplicationModal);
@@ -407,16 +406,14 @@ void PrintReport(const ReportSource& source, const RegionalFormat& format)
         failed = outcome == ReportOutcome::Failed;
     });
     if (failed)
-        CurrentServices().ShowWarning(Tr(kNotPrinted),
-                                      Tr(kPrintTitle));
+        CurrentServices().ShowWarning(Tr(kNotPrinted), Tr(kPrintTitle));
 }
 
 void SaveReportAsPdf(const ReportSource& source, const RegionalFormat& format)
 {
     const QString title = Tr(kSaveAsPdfTitle);
     const QString path = CurrentServices().SaveFileName(
-        title, SuggestedSavePath(Shown(TextsOf(source.kind).pdfFileName)),
-        Tr(kPdfFilters));
+        title, SuggestedSavePath(Shown(TextsOf(source.kind).pdfFileName)), Tr(kPdfFilters));
     if (path.isEmpty())
         return;
     ProgressWindow progress(kWritingPdf);

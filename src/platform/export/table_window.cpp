@@ -186,8 +186,7 @@ TableWindow::TableWindow(ReportSource source, const QString& controlName, QStrin
             menu.addAction(WithShortcutText(Tr(kCopy), QKeySequence::Copy), this,
                            [this] { Run("_Copy", &TableWindow::Copy); })
                 ->setObjectName(QStringLiteral("copy"));
-            menu.addAction(Tr(kCopyAll), this,
-                           [this] { Run("_CopyAll", &TableWindow::CopyAll); });
+            menu.addAction(Tr(kCopyAll), this, [this] { Run("_CopyAll", &TableWindow::CopyAll); });
             menu.addSeparator();
             menu.addAction(Tr(kSaveAsCsv), this,
                            [this] { Run("_SaveAsCsv", &TableWindow::SaveAsCsv); });

@@ -25,18 +25,25 @@ static_assert(kCalculator == PageName(MainPage::Calculator) &&
 
 constexpr HelpPage kPages[] = {
     {kCalculator,
-     VEXMOOR_TR_NOOP("Help", "A pocket calculator, worked with the mouse or the keyboard. It always writes its point as "
-     "\".\", whatever the region.")},
+     VEXMOOR_TR_NOOP("Help",
+                     "A pocket calculator, worked with the mouse or the keyboard. It always "
+                     "writes its point as \".\", whatever the region.")},
     {kBreakEven,
-     VEXMOOR_TR_NOOP("Help", "Parameters: enter the expected sales units, the unit price, the variable cost per unit and "
-     "the fixed costs, and calculate the break-even units, the count at which sales cover the "
-     "costs. Break Even lists the analysis for every unit count; Graph draws the costs and sales.")},
+     VEXMOOR_TR_NOOP("Help",
+                     "Parameters: enter the expected sales units, the unit price, the variable "
+                     "cost per unit and the fixed costs, and calculate the break-even units, the "
+                     "count at which sales cover the costs. Break Even lists the analysis for "
+                     "every unit count; Graph draws the costs and sales.")},
     {kLoan,
-     VEXMOOR_TR_NOOP("Help", "Repayment gives the instalment that repays a principal; Principal gives the principal that "
-     "an instalment repays; for flat-rate, reducing-balance and amortized loans and eight "
-     "repayment frequencies. Loan Schedule lists every instalment.")},
+     VEXMOOR_TR_NOOP("Help",
+                     "Repayment gives the instalment that repays a principal; Principal gives "
+                     "the principal that an instalment repays; for flat-rate, reducing-balance "
+                     "and amortized loans and eight repayment frequencies. Loan Schedule lists "
+                     "every instalment.")},
     {kTalkToUs,
-     VEXMOOR_TR_NOOP("Help", "Links to the maker's web site, blog and Facebook page, and a new tweet to the maker.")},
+     VEXMOOR_TR_NOOP("Help",
+                     "Links to the maker's web site, blog and Facebook page, and a new tweet to "
+                     "the maker.")},
     {kDisclaimer, VEXMOOR_TR_NOOP("Help", "The warranty disclaimer.")},
 };
 
