@@ -90,6 +90,10 @@
             <source>&amp;Paste</source>
             <translation>&amp;Einfügen</translation>
         </message>
+        <message>
+            <source>ERROR</source>
+            <translation>FEHLER</translation>
+        </message>
     </context>
     <context>
         <name>Errors</name>

@@ -90,6 +90,10 @@
             <source>&amp;Paste</source>
             <translation>Co&amp;ller</translation>
         </message>
+        <message>
+            <source>ERROR</source>
+            <translation>ERREUR</translation>
+        </message>
     </context>
     <context>
         <name>Errors</name>
@@ -714,7 +718,7 @@
         </message>
         <message>
             <source>End-of-Term Lump Sum</source>
-            <translation>Remboursement in fine</translation>
+            <translation>Capital in fine</translation>
         </message>
         <message>
             <source>Month</source>

@@ -2,6 +2,7 @@
 // with its index; the engine does the work and the display shows its text.
 #include "calculator/ui/calculator_page.h"
 
+#include "calculator/core/calculator_engine.h"
 #include "calculator/core/calculator_keys.h"
 #include "errors/core/failure.h"
 #include "platform/text.h"
@@ -11,6 +12,19 @@
 #include <QPushButton>
 
 namespace vexmoor {
+
+namespace {
+
+// The display as the engine writes it, its "ERROR." in the user's language.
+QString DisplayText(std::string_view display)
+{
+    if (!display.starts_with(kCalculatorError))
+        return platform::ToQString(display);
+    return platform::Translated("Calculator", kCalculatorError) +
+        platform::ToQString(display.substr(kCalculatorError.size()));
+}
+
+} // namespace
 
 CalculatorPage::CalculatorPage(const PageContext& context, QObject* parent)
     : Page(context, parent)
@@ -43,7 +57,7 @@ void CalculatorPage::cmdCalc_Click(std::int16_t index)
             PressCalculatorKey(m_calculator, CalculatorKeyCaption(index));
         if (result.beep)
             m_context.Services().Beep();
-        lblDisplay->setText(platform::ToQString(result.display));
+        lblDisplay->setText(DisplayText(result.display));
     });
 }
 
