@@ -3,6 +3,7 @@
 // language the desktop's settings give, apart from the number format (ctest runs
 // languageFollowsTheDesktop again with LC_MESSAGES=de_DE and LC_NUMERIC=en_US, and with a
 // language the program has no translation for); and no visible text left in English.
+#include "platform/services/regional_format.h"
 #include "platform/services/translation.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/tab_strip.h"
@@ -270,6 +271,9 @@ void TranslationTest::languageFollowsTheDesktop()
     QCOMPARE(Named<QLabel>(*f.window, "lblCalRpy", 5)->text(),
              QString::fromUtf8(RowFor(expected).loanTypeCaption));
     QCOMPARE(Named<QLineEdit>(*f.window, "txtCalRpy", 0)->text(), QStringLiteral("1,234.50"));
+    // The region (a report's paper) is the numbers' one, not the words'.
+    QCOMPARE(QLocale::territoryToCode(platform::NumberLocale().territory()),
+             qEnvironmentVariable("VEXMOOR_EXPECTED_REGION", QStringLiteral("US")));
 }
 
 } // namespace vexmoor
