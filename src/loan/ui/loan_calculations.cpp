@@ -3,7 +3,6 @@
 // An arithmetic fault ends a calculation silently (no message, no log record). The page then
 // shows no result and no schedule rather than the previous ones, which the inputs no longer
 // produce; a principal already shown before the fault stays, and only the schedule goes.
-#include "common/core/table_text.h"
 #include "errors/core/failure.h"
 #include "loan/core/loan_calculation.h"
 #include "loan/core/loan_schedule.h"
@@ -21,8 +20,6 @@ namespace {
 
 // The scrollable width of the schedule list, so that its long lines scroll sideways.
 constexpr int kScheduleExtentPixels = 350;
-// #, Balance, Instalment, Principal, Interest.
-constexpr std::size_t kScheduleColumns = 5;
 
 using platform::ToQString;
 
@@ -105,8 +102,11 @@ void LoanPage::LoanSchedule(bool fromRepayment)
         // Each line goes into the list as it is made, so a build that fails keeps its lines.
         BuildLoanScheduleLines(
             request, m_loanState, m_context.regionalFormat, [this](std::string&& line) {
-                // The header's and the totals' words in the user's language.
-                const bool words = lstLsd->Count() == 0 || IsTotalsLine(line, kScheduleColumns);
+                // The header's and the totals' words in the user's language: the two lines
+                // that do not start with an instalment's number.
+                const std::size_t first = line.find_first_not_of(' ');
+                const bool words =
+                    first == std::string::npos || line[first] < '0' || line[first] > '9';
                 lstLsd->Append(words ? platform::TranslatedListLine("Lists", line)
                                      : ToQString(line));
             });
