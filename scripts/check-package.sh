@@ -42,7 +42,7 @@ stray=$(grep -v -e '^usr/\(bin\|share\)/' -e '^usr/lib/[^/]*/vexmoor/' <<<"$file
 depends=$(dpkg-deb -f "$deb" Depends)
 [ -n "$depends" ] || fail "Depends is empty"
 for package in libqt6widgets6 libqt6charts6 libqt6printsupport6 libc6 qt6-qpa-plugins \
-    fonts-dejavu-core; do
+    fonts-dejavu-core qt6-translations-l10n; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/vexmoor | file - | grep -q 'ELF.*, stripped' ||

@@ -4,7 +4,9 @@
 # run builds and starts the program; each other role is run's packages and its own tools. Runs
 # apt-get as root (through sudo when not root already).
 # fonts-dejavu-core holds the regional separators the Liberation fonts lack (fr_FR's U+202F);
-# libqt6printsupport6 prints the reports; libqt6svg6 reads the scalable icon in the tests;
+# qt6-tools-dev and qt6-l10n-tools (lupdate, lrelease) build the translations into the program,
+# qt6-translations-l10n gives Qt's own dialogs the same language; libqt6printsupport6 prints the
+# reports; libqt6svg6 reads the scalable icon in the tests;
 # poppler-utils reads the reports' PDF files back in the tests; at-spi2-core, dbus and the AT-SPI
 # bindings let a test hear the window as a screen reader does; file, dpkg-dev and lintian build
 # and check the Debian package; clang and its run-time libraries build the fuzz targets.
@@ -14,6 +16,7 @@ run=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
     libqt6printsupport6 fonts-liberation fonts-dejavu-core
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 test=(
     libqt6svg6

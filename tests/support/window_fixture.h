@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fake_services.h"
+#include "platform/services/translation.h"
 #include "shell/ui/frm_vexmoor.h"
 #include "support/named_controls.h"
 
@@ -19,6 +20,8 @@ public:
     explicit WindowFixture(frmVexmoor::PageBuilding building = frmVexmoor::PageBuilding::AllAtOnce,
                            bool showNow = true)
     {
+        // As the program does at start, unless a test chose a language itself.
+        platform::InstallDesktopTranslations();
         services.folder = logFolder.path();
         scope = std::make_unique<ScopedServices>(services);
         window = std::make_unique<frmVexmoor>(nullptr, building);

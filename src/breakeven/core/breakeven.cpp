@@ -2,6 +2,7 @@
 // texts (ReadAmount), so what the computations use is exactly what the page shows.
 #include "breakeven/core/breakeven.h"
 
+#include "common/core/translatable.h"
 #include "errors/core/failure.h"
 
 #include <algorithm>
@@ -190,7 +191,12 @@ void ComputeBreakEven(BreakEvenFields& fields, BreakEvenFigures& figures,
 
 std::string AnalysisHeader()
 {
-    return "Units                Total Costs                Total Sales                Profit";
+    // clang-format off
+    return VEXMOOR_TR_NOOP("Lists", "Units") "                "
+           VEXMOOR_TR_NOOP("Lists", "Total Costs") "                "
+           VEXMOOR_TR_NOOP("Lists", "Total Sales") "                "
+           VEXMOOR_TR_NOOP("Lists", "Profit");
+    // clang-format on
 }
 
 std::string AnalysisLine(int i, const BreakEvenFigures& figures, const RegionalFormat& format)

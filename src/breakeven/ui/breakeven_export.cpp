@@ -11,6 +11,7 @@
 #include "platform/widgets/list_box.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace vexmoor {
@@ -33,13 +34,14 @@ void BreakEvenPage::MakeExport()
         return source;
     };
     new platform::ListExport(lstBev, QStringLiteral("lstBev"),
-                             QStringLiteral("break-even-analysis.csv"), m_context.regionalFormat,
-                             GuardedPlain, report);
+                             QCoreApplication::translate("Export", "break-even-analysis.csv"),
+                             m_context.regionalFormat, GuardedPlain, report);
     m_graphMenu = new platform::ContextMenu(
         chtBeVAny, QStringLiteral("chtBeVAnyMenu"),
         [this, report](QMenu& menu) {
-            menu.addAction(QStringLiteral("&Copy Graph"), this, [this] { chtBeVAny_CopyGraph(); });
-            menu.addAction(QStringLiteral("&Save Graph As…"), this,
+            menu.addAction(QCoreApplication::translate("Export", "&Copy Graph"), this,
+                           [this] { chtBeVAny_CopyGraph(); });
+            menu.addAction(QCoreApplication::translate("Export", "&Save Graph As…"), this,
                            [this] { chtBeVAny_SaveGraph(); });
             menu.addSeparator();
             platform::AddReportEntries(menu, this, QStringLiteral("chtBeVAny"), report,
@@ -62,14 +64,16 @@ void BreakEvenPage::chtBeVAny_CopyGraph()
 void BreakEvenPage::chtBeVAny_SaveGraph()
 {
     m_context.Guard("chtBeVAny_SaveGraph", GuardVariant::Plain, [&] {
-        const QString title = QStringLiteral("Save Graph As");
+        const QString title = QCoreApplication::translate("Export", "Save Graph As");
         const QString path = m_context.Services().SaveFileName(
-            title, platform::SuggestedSavePath(QStringLiteral("break-even-graph.png")),
-            QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+            title,
+            platform::SuggestedSavePath(
+                QCoreApplication::translate("Export", "break-even-graph.png")),
+            QCoreApplication::translate("Export", "PNG image (*.png);;SVG image (*.svg)"));
         if (path.isEmpty())
             return;
-        const QString failure =
-            platform::SaveControlImage(chtBeVAny, path, QStringLiteral("Break-Even Graph"));
+        const QString failure = platform::SaveControlImage(
+            chtBeVAny, path, QCoreApplication::translate("Graph", "Break-Even Graph"));
         if (!failure.isEmpty())
             m_context.Services().ShowWarning(platform::NotSavedMessage(path, failure), title);
     });

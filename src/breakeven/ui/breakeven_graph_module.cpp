@@ -18,6 +18,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
@@ -38,7 +39,11 @@ namespace vexmoor {
 
 namespace {
 
-const char* const kSeriesNames[kGraphSeriesCount] = {"Total Costs", "Total Sales", "Fixed Costs"};
+// clang-format off
+const char* const kSeriesNames[kGraphSeriesCount] = {QT_TRANSLATE_NOOP("Graph", "Total Costs"),
+                                                     QT_TRANSLATE_NOOP("Graph", "Total Sales"),
+                                                     QT_TRANSLATE_NOOP("Graph", "Fixed Costs")};
+// clang-format on
 const QColor kSeriesColors[kGraphSeriesCount] = {QColor(192, 48, 48), QColor(32, 112, 200),
                                                  QColor(96, 96, 96)};
 
@@ -157,14 +162,15 @@ QtChartsGraph::QtChartsGraph(QWidget* host, const QLocale& numbers,
         axis->setLabelsFont(small);
         axis->setMinorTickCount(0);
     }
-    m_unitsAxis->setTitleText(QStringLiteral("Units"));
+    // The program installed its translator for the whole application: the module speaks it too.
+    m_unitsAxis->setTitleText(QCoreApplication::translate("Graph", "Units"));
     m_unitsAxis->setTitleFont(small);
     m_chart->addAxis(m_unitsAxis, Qt::AlignBottom);
     m_chart->addAxis(m_amountAxis, Qt::AlignLeft);
 
     for (int s = 0; s < kGraphSeriesCount; ++s) {
         auto* series = new QLineSeries;
-        series->setName(QString::fromLatin1(kSeriesNames[s]));
+        series->setName(QCoreApplication::translate("Graph", kSeriesNames[s]));
         series->setPen(SeriesPen(kSeriesColors[s], LineWeight::Thin));
         m_chart->addSeries(series);
         series->attachAxis(m_unitsAxis);

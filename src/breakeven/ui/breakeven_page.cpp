@@ -67,12 +67,21 @@ void RunOnFields(const platform::ControlArray<QLineEdit>& txtBeV, Operation oper
 }
 
 // Lines are ASCII but for the regional separators and minus sign; Latin-1 is the faster read.
+// The graph's sentences for a screen reader, in the user's language.
+std::string GraphText(std::string_view english)
+{
+    return ToStd(platform::Translated("Graph", english));
+}
+
 void FillList(platform::ListBox* list, const TextLines& lines, bool ascii)
 {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         const auto size = static_cast<qsizetype>(line.size());
-        list->Append(ascii ? QString::fromLatin1(line.data(), size) : ToQString(line));
+        if (i == 0) // the header, in the user's language
+            list->Append(platform::TranslatedListLine("Lists", line));
+        else
+            list->Append(ascii ? QString::fromLatin1(line.data(), size) : ToQString(line));
     }
 }
 
@@ -216,8 +225,9 @@ void BreakEvenPage::GenChart()
             lstBev->SetHorizontalExtent(kListExtentPixels);
         m_chart->SetGrid(std::move(analysis.grid));
         m_graphPoint = 0;
-        chtBeVAny->setAccessibleDescription(ToQString(GraphDescription(
-            m_chart->Grid(), m_breakEven, ToStd(txtBeV[9]->text()), m_context.regionalFormat)));
+        chtBeVAny->setAccessibleDescription(
+            ToQString(GraphDescription(m_chart->Grid(), m_breakEven, ToStd(txtBeV[9]->text()),
+                                       m_context.regionalFormat, GraphText)));
     });
 }
 
@@ -229,9 +239,9 @@ void BreakEvenPage::chtBeVAny_PointSelected(int series, int dataPoint)
         if (!m_chart->Grid().Value(series, dataPoint, value))
             return;
         m_context.Services().ShowMessage(
-            QStringLiteral("Value of DataPoint = ") +
-                ToQString(DataPointText(value, m_context.regionalFormat)),
-            QStringLiteral("Break-Even Graph"));
+            QCoreApplication::translate("Graph", "Value of DataPoint = %1")
+                .arg(ToQString(DataPointText(value, m_context.regionalFormat))),
+            QCoreApplication::translate("Graph", "Break-Even Graph"));
     });
 }
 
@@ -268,8 +278,8 @@ bool BreakEvenPage::eventFilter(QObject* watched, QEvent* event)
     if (points == 0)
         return true;
     m_graphPoint = std::clamp(point, 1, points);
-    chtBeVAny->setAccessibleDescription(
-        ToQString(GraphPointDescription(m_chart->Grid(), m_graphPoint, m_context.regionalFormat)));
+    chtBeVAny->setAccessibleDescription(ToQString(
+        GraphPointDescription(m_chart->Grid(), m_graphPoint, m_context.regionalFormat, GraphText)));
     return true;
 }
 

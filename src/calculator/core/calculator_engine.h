@@ -6,6 +6,8 @@
 // second operand.
 #pragma once
 
+#include "common/core/translatable.h"
+
 #include <string>
 #include <string_view>
 
@@ -25,7 +27,7 @@ struct CalculatorState
 };
 
 // The entry text of a division by zero, a reciprocal of 0 or a square root of a negative.
-inline constexpr std::string_view kCalculatorError = "ERROR";
+inline constexpr std::string_view kCalculatorError = VEXMOOR_TR_NOOP("Calculator", "ERROR");
 // The display of an empty entry, and at start.
 inline constexpr std::string_view kCalculatorStartDisplay = "0.";
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/core/key_codes.h"
+#include "common/core/translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -21,14 +22,29 @@ struct CalculatorPadKey
 // The 23 keys of the pad; indexes 18 to 22 do not exist.
 // clang-format off
 inline constexpr std::array<CalculatorPadKey, 23> kCalculatorPad {{
-    {0, "Backspace", "backspace"}, {1, "CE", "clear entry"},  {2, "C", "clear"},
-    {3, "7"},                      {4, "8"},                  {5, "9"},
-    {6, "/", "divide"},            {7, "sqrt", "square root"}, {8, "4"},
-    {9, "5"},                      {10, "6"},                 {11, "*", "multiply"},
-    {12, "%", "percent"},          {13, "1"},                 {14, "2"},
-    {15, "3"},                     {16, "-", "subtract"},     {17, "1/x", "reciprocal"},
-    {23, "=", "equals"},           {24, "+", "add"},          {25, ".", "decimal point"},
-    {26, "+/-", "change sign"},    {27, "0"},
+    {0,  "Backspace", VEXMOOR_TR_NOOP("Calculator", "backspace")},
+    {1,  "CE",        VEXMOOR_TR_NOOP("Calculator", "clear entry")},
+    {2,  "C",         VEXMOOR_TR_NOOP("Calculator", "clear")},
+    {3,  "7"},
+    {4,  "8"},
+    {5,  "9"},
+    {6,  "/",         VEXMOOR_TR_NOOP("Calculator", "divide")},
+    {7,  "sqrt",      VEXMOOR_TR_NOOP("Calculator", "square root")},
+    {8,  "4"},
+    {9,  "5"},
+    {10, "6"},
+    {11, "*",         VEXMOOR_TR_NOOP("Calculator", "multiply")},
+    {12, "%",         VEXMOOR_TR_NOOP("Calculator", "percent")},
+    {13, "1"},
+    {14, "2"},
+    {15, "3"},
+    {16, "-",         VEXMOOR_TR_NOOP("Calculator", "subtract")},
+    {17, "1/x",       VEXMOOR_TR_NOOP("Calculator", "reciprocal")},
+    {23, "=",         VEXMOOR_TR_NOOP("Calculator", "equals")},
+    {24, "+",         VEXMOOR_TR_NOOP("Calculator", "add")},
+    {25, ".",         VEXMOOR_TR_NOOP("Calculator", "decimal point")},
+    {26, "+/-",       VEXMOOR_TR_NOOP("Calculator", "change sign")},
+    {27, "0"},
 }};
 // clang-format on
 

@@ -22,11 +22,13 @@ void CalculatorPage::MakeDisplayMenu()
         lblDisplay, QStringLiteral("lblDisplayMenu"),
         [this](QMenu& menu) {
             using platform::WithShortcutText;
-            menu.addAction(WithShortcutText(QStringLiteral("&Copy"), QKeySequence::Copy), this,
-                           [this] { lblDisplay_Copy(); })
+            menu.addAction(WithShortcutText(QCoreApplication::translate("Calculator", "&Copy"),
+                                            QKeySequence::Copy),
+                           this, [this] { lblDisplay_Copy(); })
                 ->setObjectName(QStringLiteral("copy"));
-            menu.addAction(WithShortcutText(QStringLiteral("&Paste"), QKeySequence::Paste), this,
-                           [this] { lblDisplay_Paste(); });
+            menu.addAction(WithShortcutText(QCoreApplication::translate("Calculator", "&Paste"),
+                                            QKeySequence::Paste),
+                           this, [this] { lblDisplay_Paste(); });
         },
         [this](QMenu& menu) {
             const bool number =

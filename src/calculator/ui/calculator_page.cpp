@@ -2,6 +2,7 @@
 // with its index; the engine does the work and the display shows its text.
 #include "calculator/ui/calculator_page.h"
 
+#include "calculator/core/calculator_engine.h"
 #include "calculator/core/calculator_keys.h"
 #include "errors/core/failure.h"
 #include "platform/text.h"
@@ -11,6 +12,19 @@
 #include <QPushButton>
 
 namespace vexmoor {
+
+namespace {
+
+// The display as the engine writes it, its "ERROR." in the user's language.
+QString DisplayText(std::string_view display)
+{
+    if (!display.starts_with(kCalculatorError))
+        return platform::ToQString(display);
+    return platform::Translated("Calculator", kCalculatorError) +
+        platform::ToQString(display.substr(kCalculatorError.size()));
+}
+
+} // namespace
 
 CalculatorPage::CalculatorPage(const PageContext& context, QObject* parent)
     : Page(context, parent)
@@ -22,7 +36,7 @@ void CalculatorPage::Make(platform::ControlSet& controls)
     controls.Take(QStringLiteral("cmdCalc"), cmdCalc);
     for (const CalculatorPadKey& key : kCalculatorPad) {
         if (QPushButton* button = cmdCalc[key.index])
-            button->setAccessibleDescription(platform::ToQString(key.description));
+            button->setAccessibleDescription(platform::Translated("Calculator", key.description));
     }
     for (const auto& [index, button] : cmdCalc) {
         const std::int16_t keyIndex = index;
@@ -37,15 +51,13 @@ void CalculatorPage::cmdCalc_Click(std::int16_t index)
         QPushButton* key = cmdCalc[index];
         if (key == nullptr)
             throw Failure(ErrorNumber::InvalidProcedureCall);
-        // The key is known by its caption, as the engine's keys are.
-        const QByteArray caption = key->text().toUtf8();
+        // The engine knows a key by its English caption; the button may show a translation.
         // An overflow throws here, before the display is touched: it keeps its last text.
-        const CalculatorKeyResult result = PressCalculatorKey(
-            m_calculator,
-            std::string_view(caption.constData(), static_cast<std::size_t>(caption.size())));
+        const CalculatorKeyResult result =
+            PressCalculatorKey(m_calculator, CalculatorKeyCaption(index));
         if (result.beep)
             m_context.Services().Beep();
-        lblDisplay->setText(platform::ToQString(result.display));
+        lblDisplay->setText(DisplayText(result.display));
     });
 }
 

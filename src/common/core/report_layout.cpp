@@ -10,11 +10,10 @@ namespace vexmoor {
 namespace {
 
 // clang-format off
-constexpr ReportTexts kLoanSchedule      {"Loan schedule",       "loan-schedule.pdf"};
-constexpr ReportTexts kBreakEvenAnalysis {"Break-even analysis", "break-even-analysis.pdf"};
-constexpr std::string_view kAsOf = " as of ";
-constexpr std::string_view kPage = "Page ";
-constexpr std::string_view kOf = " of ";
+constexpr ReportTexts kLoanSchedule      {VEXMOOR_TR_NOOP("Report", "Loan schedule"),
+                                          VEXMOOR_TR_NOOP("Report", "loan-schedule.pdf")};
+constexpr ReportTexts kBreakEvenAnalysis {VEXMOOR_TR_NOOP("Report", "Break-even analysis"),
+                                          VEXMOOR_TR_NOOP("Report", "break-even-analysis.pdf")};
 // clang-format on
 
 // Where Letter is the usual paper (the Unicode CLDR's measurement data).
@@ -37,12 +36,9 @@ const ReportTexts& TextsOf(ReportKind kind)
     return kind == ReportKind::LoanSchedule ? kLoanSchedule : kBreakEvenAnalysis;
 }
 
-std::string AsOfText(std::string_view title, std::string_view when)
+std::string AsOfText(std::string_view title, std::string_view when, std::string_view pattern)
 {
-    std::string text(title);
-    text += kAsOf;
-    text += when;
-    return text;
+    return WithArguments(pattern, {title, when});
 }
 
 std::string ReportLabel(std::string_view caption)
@@ -70,13 +66,9 @@ Paper PaperForTerritory(std::string_view territory)
         : Paper::A4;
 }
 
-std::string PageFooter(int page, int pages, const RegionalFormat& format)
+std::string PageFooter(int page, int pages, const RegionalFormat& format, std::string_view pattern)
 {
-    std::string text(kPage);
-    text += FormatFixed(page, 0, format);
-    text += kOf;
-    text += FormatFixed(pages, 0, format);
-    return text;
+    return WithArguments(pattern, {FormatFixed(page, 0, format), FormatFixed(pages, 0, format)});
 }
 
 std::vector<PageRows> PaginateTable(const TableSpace& space, int rows, bool lastIsTotals)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/core/number_text.h"
+#include "common/core/translatable.h"
 
 #include <string>
 #include <string_view>
@@ -12,6 +13,9 @@
 namespace vexmoor {
 
 enum class ReportKind { LoanSchedule, BreakEvenAnalysis };
+
+inline constexpr std::string_view kAsOfPattern = VEXMOOR_TR_NOOP("Report", "%1 as of %2");
+inline constexpr std::string_view kPageFooterPattern = VEXMOOR_TR_NOOP("Report", "Page %1 of %2");
 
 // The fixed texts of a report.
 struct ReportTexts
@@ -22,7 +26,9 @@ struct ReportTexts
 const ReportTexts& TextsOf(ReportKind kind);
 
 // "<title> as of <when>": a table window's title, and the date line under a report's title.
-std::string AsOfText(std::string_view title, std::string_view when);
+// `pattern` is the sentence in the user's language ("%1 as of %2" in English).
+std::string AsOfText(std::string_view title, std::string_view when,
+                     std::string_view pattern = kAsOfPattern);
 
 // A caption as the report labels its entry: the hint in braces, the closing colon and the
 // blanks they leave dropped ("Sales {i.e. expected number of units} [1]:" -> "Sales [1]").
@@ -35,8 +41,10 @@ enum class Paper { A4, Letter };
 // Philippines), A4 everywhere else and for an unknown code.
 Paper PaperForTerritory(std::string_view territory);
 
-// "Page 3 of 12", the numbers in the region's writing (grouped from 1,000 pages on).
-std::string PageFooter(int page, int pages, const RegionalFormat& format);
+// "Page 3 of 12", the numbers in the region's writing (grouped from 1,000 pages on); `pattern`
+// is the sentence in the user's language ("Page %1 of %2" in English).
+std::string PageFooter(int page, int pages, const RegionalFormat& format,
+                       std::string_view pattern = kPageFooterPattern);
 
 // The heights a page offers its table and the heights of the table's parts, all in one unit.
 // The first page's space is what its title, entries and graph leave.

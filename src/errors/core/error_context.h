@@ -3,6 +3,8 @@
 // Kept free of Qt so that the formats can be tested on their own.
 #pragma once
 
+#include "common/core/translatable.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,9 +16,10 @@ inline constexpr const char* kAppShortName = "QNVXM";
 // The text naming the one main window in every report (`ErrModuleName`).
 inline constexpr const char* kErrModuleName = "frmVexmoor";
 // The user message that replaces "Type mismatch" when an entry field holds no number.
-inline constexpr const char* kInvalidNumberMessage = "Enter a valid number.";
+inline constexpr const char* kInvalidNumberMessage =
+    VEXMOOR_TR_NOOP("Errors", "Enter a valid number.");
 // Title of the message box that reports a failure.
-inline constexpr const char* kErrorMessageTitle = "System Support";
+inline constexpr const char* kErrorMessageTitle = VEXMOOR_TR_NOOP("Errors", "System Support");
 
 struct ErrorContext
 {

@@ -1,6 +1,8 @@
 // Error numbers and their descriptions.
 #include "errors/core/failure.h"
 
+#include "common/core/translatable.h"
+
 #include <cmath>
 
 namespace vexmoor {
@@ -9,21 +11,21 @@ std::string ErrorDescription(std::int32_t number)
 {
     switch (static_cast<ErrorNumber>(number)) {
     case ErrorNumber::InvalidProcedureCall:
-        return "Invalid procedure call or argument";
+        return VEXMOOR_TR_NOOP("Errors", "Invalid procedure call or argument");
     case ErrorNumber::Overflow:
-        return "Overflow";
+        return VEXMOOR_TR_NOOP("Errors", "Overflow");
     case ErrorNumber::OutOfMemory:
-        return "Out of memory";
+        return VEXMOOR_TR_NOOP("Errors", "Out of memory");
     case ErrorNumber::SubscriptOutOfRange:
-        return "Subscript out of range";
+        return VEXMOOR_TR_NOOP("Errors", "Subscript out of range");
     case ErrorNumber::DivisionByZero:
-        return "Division by zero";
+        return VEXMOOR_TR_NOOP("Errors", "Division by zero");
     case ErrorNumber::TypeMismatch:
-        return "Type mismatch";
+        return VEXMOOR_TR_NOOP("Errors", "Type mismatch");
     case ErrorNumber::InternalError:
-        return "Internal error";
+        return VEXMOOR_TR_NOOP("Errors", "Internal error");
     }
-    return "Application-defined or object-defined error";
+    return VEXMOOR_TR_NOOP("Errors", "Application-defined or object-defined error");
 }
 
 bool IsSilentArithmeticFault(std::int32_t number)

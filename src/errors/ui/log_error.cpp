@@ -64,8 +64,10 @@ void LogError(const std::string& module, const std::string& proc, const std::str
     }
 
     try {
-        services.ShowMessage(platform::ToQString(FormatErrorMessage(module, reportText, number)),
-                             QString::fromLatin1(kErrorMessageTitle));
+        // The record above stays English for support; the box speaks the user's language.
+        const std::string shown = platform::ToStd(platform::Translated("Errors", reportText));
+        services.ShowMessage(platform::ToQString(FormatErrorMessage(module, shown, number)),
+                             platform::Translated("Errors", kErrorMessageTitle));
     } catch (...) { }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/core/number_text.h"
+#include "common/core/translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -16,9 +17,9 @@ namespace vexmoor {
 
 enum class LoanEntryPage { Repayment, Principal };
 
-inline constexpr std::string_view kTermMonthsCaption = "Term (Months):";
-inline constexpr std::string_view kTermWeeksCaption = "Term (Weeks):";
-inline constexpr std::string_view kTermDaysCaption = "Term (Days):";
+inline constexpr std::string_view kTermMonthsCaption = VEXMOOR_TR_NOOP("Loan", "Term (Months):");
+inline constexpr std::string_view kTermWeeksCaption = VEXMOOR_TR_NOOP("Loan", "Term (Weeks):");
+inline constexpr std::string_view kTermDaysCaption = VEXMOOR_TR_NOOP("Loan", "Term (Days):");
 
 // The mode list a page starts with: all nine labels on the Repayment page, the first seven
 // ("Daily [1]" to "Semi-Annually [2]") on the Principal page.

@@ -2,6 +2,7 @@
 // failing build never leaves an infinity in the loan state.
 #include "loan/core/loan_schedule.h"
 
+#include "common/core/translatable.h"
 #include "loan/core/loan_arithmetic.h"
 
 #include <charconv>
@@ -36,13 +37,13 @@ std::string HeaderLine()
     AppendBlanks(line, 2);
     line += '#';
     AppendBlanks(line, 15);
-    line += "Balance";
+    line += VEXMOOR_TR_NOOP("Lists", "Balance");
     AppendBlanks(line, 12);
-    line += "Instalment";
+    line += VEXMOOR_TR_NOOP("Lists", "Instalment");
     AppendBlanks(line, 12);
-    line += "Principal";
+    line += VEXMOOR_TR_NOOP("Lists", "Principal");
     AppendBlanks(line, 12);
-    line += "Interest";
+    line += VEXMOOR_TR_NOOP("Lists", "Interest");
     return line;
 }
 
@@ -237,7 +238,7 @@ private:
         std::string line;
         AppendBlanks(line, kNumberWidth - NumberLength(endRow));
         AppendBlanks(line, kSeparator);
-        line += " Totals : ";
+        line += " " VEXMOOR_TR_NOOP("Lists", "Totals :") " ";
         for (double total : {m_instalmentTotal, m_principalTotal, m_interestTotal}) {
             AppendBlanks(line, kSeparator);
             line += FormatFixed(total, 2, m_format);

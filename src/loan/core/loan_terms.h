@@ -8,6 +8,7 @@
 #pragma once
 
 #include "common/core/number_text.h"
+#include "common/core/translatable.h"
 
 #include <array>
 #include <optional>
@@ -36,15 +37,30 @@ enum class RatePeriod { Month, Year, Day, Week };
 enum class LoanType { FlatRate, RedBal, Amortize };
 
 // Labels in list order.
+// clang-format off
 inline constexpr std::array<std::string_view, 9> kRepaymentModeLabels = {
-    "Daily [1]",         "Weekly [7]",     "Bi-Weekly [14]",
-    "Monthly [12]",      "Bi-Monthly [6]", "Quarterly [3]",
-    "Semi-Annually [2]", "Annually [1]",   "End-of-Term Lump Sum",
+    VEXMOOR_TR_NOOP("Loan", "Daily [1]"),
+    VEXMOOR_TR_NOOP("Loan", "Weekly [7]"),
+    VEXMOOR_TR_NOOP("Loan", "Bi-Weekly [14]"),
+    VEXMOOR_TR_NOOP("Loan", "Monthly [12]"),
+    VEXMOOR_TR_NOOP("Loan", "Bi-Monthly [6]"),
+    VEXMOOR_TR_NOOP("Loan", "Quarterly [3]"),
+    VEXMOOR_TR_NOOP("Loan", "Semi-Annually [2]"),
+    VEXMOOR_TR_NOOP("Loan", "Annually [1]"),
+    VEXMOOR_TR_NOOP("Loan", "End-of-Term Lump Sum"),
 };
-inline constexpr std::array<std::string_view, 4> kRatePeriodLabels = {"Month", "Year", "Day",
-                                                                      "Week"};
-inline constexpr std::array<std::string_view, 3> kLoanTypeLabels = {"Flat Rate", "Red Bal",
-                                                                    "Amortize"};
+inline constexpr std::array<std::string_view, 4> kRatePeriodLabels = {
+    VEXMOOR_TR_NOOP("Loan", "Month"),
+    VEXMOOR_TR_NOOP("Loan", "Year"),
+    VEXMOOR_TR_NOOP("Loan", "Day"),
+    VEXMOOR_TR_NOOP("Loan", "Week"),
+};
+inline constexpr std::array<std::string_view, 3> kLoanTypeLabels = {
+    VEXMOOR_TR_NOOP("Loan", "Flat Rate"),
+    VEXMOOR_TR_NOOP("Loan", "Red Bal"),
+    VEXMOOR_TR_NOOP("Loan", "Amortize"),
+};
+// clang-format on
 
 std::string_view Label(RepaymentMode mode);
 std::string_view Label(RatePeriod period);

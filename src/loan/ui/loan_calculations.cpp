@@ -100,8 +100,16 @@ void LoanPage::LoanSchedule(bool fromRepayment)
         request.repaymentLoanType = Text(cboIntRat[2]);
         request.principalLoanType = Text(cboIntRat[3]);
         // Each line goes into the list as it is made, so a build that fails keeps its lines.
-        BuildLoanScheduleLines(request, m_loanState, m_context.regionalFormat,
-                               [this](std::string&& line) { lstLsd->Append(ToQString(line)); });
+        BuildLoanScheduleLines(
+            request, m_loanState, m_context.regionalFormat, [this](std::string&& line) {
+                // The header's and the totals' words in the user's language: the two lines
+                // that do not start with an instalment's number.
+                const std::size_t first = line.find_first_not_of(' ');
+                const bool words =
+                    first == std::string::npos || line[first] < '0' || line[first] > '9';
+                lstLsd->Append(words ? platform::TranslatedListLine("Lists", line)
+                                     : ToQString(line));
+            });
         lstLsd->SetHorizontalExtent(kScheduleExtentPixels);
     });
 }

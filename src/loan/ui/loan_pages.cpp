@@ -46,6 +46,12 @@ struct PageHandlers
     void (LoanPage::*modeValidate)(std::int16_t, bool&);
 };
 
+// A loan text in the user's language.
+QString Shown(std::string_view english)
+{
+    return platform::Translated("Loan", english);
+}
+
 // The page's term caption and mode list after a rate period was chosen; the selection of the new
 // mode, made last, runs the mode selector's Click.
 void RefillPageModes(const LoanPageView& view, const platform::Selector* ratePeriod)
@@ -53,9 +59,9 @@ void RefillPageModes(const LoanPageView& view, const platform::Selector* ratePer
     platform::Selector* modes = view.Mode();
     modes->Clear();
     const ModeListRefill refill = RefillModeList(ratePeriod->ListIndex());
-    view.captions[view.at.termField]->setText(ToQString(refill.termCaption));
+    view.captions[view.at.termField]->setText(Shown(refill.termCaption));
     for (std::string_view label : refill.modes)
-        modes->AddItem(ToQString(label));
+        modes->AddItem(ToQString(label), Shown(label));
     modes->SetText(ToQString(refill.selected));
 }
 
@@ -131,7 +137,8 @@ void LoanPage::Make(platform::ControlSet& controls)
     controls.Take(QStringLiteral("cmdClrPrn"), cmdClrPrn);
     controls.Take(QStringLiteral("lstLsd"), lstLsd);
 
-    new platform::ListExport(lstLsd, QStringLiteral("lstLsd"), QStringLiteral("loan-schedule.csv"),
+    new platform::ListExport(lstLsd, QStringLiteral("lstLsd"),
+                             QCoreApplication::translate("Export", "loan-schedule.csv"),
                              m_context.regionalFormat, GuardedPlain, [this] {
                                  // The entries and result of the page that built the schedule,
                                  // as they stand on the page, and the schedule.
@@ -147,10 +154,10 @@ void LoanPage::Make(platform::ControlSet& controls)
         // Rate periods on 0 and 1, loan types on 2 and 3.
         if (IntRatRefills(index)) {
             for (std::string_view label : kRatePeriodLabels)
-                selector->AddItem(ToQString(label));
+                selector->AddItem(ToQString(label), Shown(label));
         } else {
             for (std::string_view label : kLoanTypeLabels)
-                selector->AddItem(ToQString(label));
+                selector->AddItem(ToQString(label), Shown(label));
         }
         const std::int16_t i = index;
         selector->SetClickHandler([this, i] { cboIntRat_Click(i); });
@@ -188,7 +195,7 @@ void LoanPage::ConnectEntryPage(LoanEntryPage page)
         &LoanPage::cboCalPrn_Validate};
     const PageHandlers& on = page == LoanEntryPage::Repayment ? kRepayment : kPrincipal;
     for (std::string_view label : InitialModeList(page))
-        view.Mode()->AddItem(ToQString(label));
+        view.Mode()->AddItem(ToQString(label), Shown(label));
     for (const auto& [index, field] : view.fields) {
         const std::int16_t i = index;
         platform::FocusHandlers handlers {{},

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QPainter>
@@ -28,7 +29,8 @@ QString SaveSvg(QWidget* control, const QString& path, const QString& title)
                                       QStringLiteral(VEXMOOR_SVG_MODULE_BUILD_PATH)));
     auto write = reinterpret_cast<WriteSvgFunction>(module.resolve("vexmoor_write_svg"));
     if (write == nullptr)
-        return QStringLiteral("SVG pictures cannot be written (%1)").arg(module.errorString());
+        return QCoreApplication::translate("Export", "SVG pictures cannot be written (%1)")
+            .arg(module.errorString());
     QString failure;
     return write(control, path, title, &failure) ? QString() : failure;
 }
@@ -60,7 +62,7 @@ QString SaveControlImage(QWidget* control, const QString& path, const QString& t
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!ControlImage(control, kFileScale).save(&buffer, "png"))
-        return QStringLiteral("the picture could not be made");
+        return QCoreApplication::translate("Export", "the picture could not be made");
     return WriteWholeFile(path, png);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
@@ -26,18 +27,18 @@ namespace vexmoor::platform {
 namespace {
 
 // clang-format off
-const char* const kCopy        = "&Copy";
-const char* const kCopyAll     = "Copy &All";
-const char* const kShowAsTable = "Show as &Table";
-const char* const kSaveAsCsv   = "&Save as CSV…";
-const char* const kCsvTitle    = "Save as CSV";
-const char* const kCsvFilters  = "CSV files (*.csv);;All files (*)";
-const char* const kNotSaved    = "The file \"%1\" could not be saved: %2.";
+const char* const kCopy        = QT_TRANSLATE_NOOP("Export", "&Copy");
+const char* const kCopyAll     = QT_TRANSLATE_NOOP("Export", "Copy &All");
+const char* const kShowAsTable = QT_TRANSLATE_NOOP("Export", "Show as &Table");
+const char* const kSaveAsCsv   = QT_TRANSLATE_NOOP("Export", "&Save as CSV…");
+const char* const kCsvTitle    = QT_TRANSLATE_NOOP("Export", "Save as CSV");
+const char* const kCsvFilters  = QT_TRANSLATE_NOOP("Export", "CSV files (*.csv);;All files (*)");
+const char* const kNotSaved    = QT_TRANSLATE_NOOP("Export", "The file \"%1\" could not be saved: %2.");
 // clang-format on
 
-QString Text(const char* text)
+QString Tr(const char* text)
 {
-    return QString::fromUtf8(text);
+    return QCoreApplication::translate("Export", text);
 }
 
 std::vector<std::string> ToStd(const QStringList& lines)
@@ -72,16 +73,16 @@ ListExport::ListExport(ListBox* list, const QString& controlName, QString csvFil
                 menu.addAction(text, this, [this, suffix, command] { Run(suffix, command); })
                     ->setObjectName(QString::fromLatin1(name));
             };
-            add(WithShortcutText(Text(kCopy), QKeySequence::Copy), "copy", "_Copy",
+            add(WithShortcutText(Tr(kCopy), QKeySequence::Copy), "copy", "_Copy",
                 &ListExport::Copy);
-            add(Text(kCopyAll), "copyAll", "_CopyAll", &ListExport::CopyAll);
+            add(Tr(kCopyAll), "copyAll", "_CopyAll", &ListExport::CopyAll);
             if (m_report) {
                 menu.addSeparator();
-                add(WithShortcutText(Text(kShowAsTable), ShowAsTableKey()), "showAsTable",
+                add(WithShortcutText(Tr(kShowAsTable), ShowAsTableKey()), "showAsTable",
                     "_ShowAsTable", &ListExport::ShowAsTable);
             }
             menu.addSeparator();
-            add(Text(kSaveAsCsv), "saveAsCsv", "_SaveAsCsv", &ListExport::SaveAsCsv);
+            add(Tr(kSaveAsCsv), "saveAsCsv", "_SaveAsCsv", &ListExport::SaveAsCsv);
             if (m_report)
                 AddReportEntries(menu, this, QString::fromLatin1(m_controlName), m_report, m_format,
                                  m_guard);
@@ -189,9 +190,9 @@ void SaveLinesAsCsv(const QStringList& lines, const QString& fileName, const Reg
 {
     if (lines.isEmpty())
         return;
-    const QString title = Text(kCsvTitle);
+    const QString title = Tr(kCsvTitle);
     const QString path =
-        CurrentServices().SaveFileName(title, SuggestedSavePath(fileName), Text(kCsvFilters));
+        CurrentServices().SaveFileName(title, SuggestedSavePath(fileName), Tr(kCsvFilters));
     if (path.isEmpty())
         return;
     const std::string csv =
@@ -218,7 +219,7 @@ QString SuggestedSavePath(const QString& fileName)
 
 QString NotSavedMessage(const QString& path, const QString& reason)
 {
-    return Text(kNotSaved).arg(QDir::toNativeSeparators(path), reason);
+    return Tr(kNotSaved).arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace vexmoor::platform

@@ -35,17 +35,28 @@ namespace {
 
 // clang-format off
 const char* const kCreator         = "Quenbry - Vexmoor";
-const char* const kSaveAsPdfTitle  = "Save as PDF";
-const char* const kPdfFilters      = "PDF files (*.pdf);;All files (*)";
-const char* const kWritingPdf      = "Writing the PDF file…";
-const char* const kPreparingPrint  = "Preparing the pages…";
-const char* const kCancel          = "Cancel";
-const char* const kNotPainted      = "the pages could not be made";
-const char* const kPrintTitle      = "Print";
-const char* const kNotPrinted      = "The report could not be printed.";
-const char* const kSaveAsPdfEntry  = "Save as P&DF…";
-const char* const kPrintEntry      = "&Print…";
+const char* const kSaveAsPdfTitle  = QT_TRANSLATE_NOOP("Export", "Save as PDF");
+const char* const kPdfFilters      = QT_TRANSLATE_NOOP("Export", "PDF files (*.pdf);;All files (*)");
+const char* const kWritingPdf      = QT_TRANSLATE_NOOP("Export", "Writing the PDF file…");
+const char* const kPreparingPrint  = QT_TRANSLATE_NOOP("Export", "Preparing the pages…");
+const char* const kCancel          = QT_TRANSLATE_NOOP("Export", "Cancel");
+const char* const kNotPainted      = QT_TRANSLATE_NOOP("Export", "the pages could not be made");
+const char* const kPrintTitle      = QT_TRANSLATE_NOOP("Export", "Print");
+const char* const kNotPrinted      = QT_TRANSLATE_NOOP("Export", "The report could not be printed.");
+const char* const kSaveAsPdfEntry  = QT_TRANSLATE_NOOP("Export", "Save as P&DF…");
+const char* const kPrintEntry      = QT_TRANSLATE_NOOP("Export", "&Print…");
 // clang-format on
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Export", text);
+}
+
+// A report text that a core marked, in the user's language.
+QString Shown(std::string_view english)
+{
+    return Translated("Report", english);
+}
 
 // Sizes in points.
 constexpr double kMarginMillimetres = 18;
@@ -180,7 +191,7 @@ private:
     {
         double y = 0;
         if (painter != nullptr)
-            Left(*painter, m_title, y, 0, ToQString(TextsOf(m_source.kind).title));
+            Left(*painter, m_title, y, 0, Shown(TextsOf(m_source.kind).title));
         y += m_title.Line() * 1.2;
         if (painter != nullptr)
             Left(*painter, m_text, y, 0, m_source.when);
@@ -260,9 +271,11 @@ private:
     void Footer(QPainter& painter, int page, int pages) const
     {
         const double top = m_page.height() - m_footer.Line();
-        const std::string_view title = TextsOf(m_source.kind).title;
-        Left(painter, m_footer, top, 0, ToQString(AsOfText(title, ToStd(m_source.when))));
-        Right(painter, m_footer, top, m_page.width(), ToQString(PageFooter(page, pages, m_format)));
+        const std::string title = ToStd(Shown(TextsOf(m_source.kind).title));
+        Left(painter, m_footer, top, 0,
+             ToQString(AsOfText(title, ToStd(m_source.when), ToStd(Shown(kAsOfPattern)))));
+        Right(painter, m_footer, top, m_page.width(),
+              ToQString(PageFooter(page, pages, m_format, ToStd(Shown(kPageFooterPattern)))));
     }
 
     QPagedPaintDevice& m_device;
@@ -291,8 +304,7 @@ public:
     bool Step(int done, int pages)
     {
         if (!m_dialog) {
-            m_dialog = std::make_unique<QProgressDialog>(QString::fromUtf8(m_label),
-                                                         QString::fromUtf8(kCancel), 0, pages,
+            m_dialog = std::make_unique<QProgressDialog>(Tr(m_label), Tr(kCancel), 0, pages,
                                                          QApplication::activeWindow());
             m_dialog->setObjectName(QStringLiteral("reportProgress"));
             m_dialog->setWindowModality(Qt::ApplicationModal);
@@ -368,13 +380,13 @@ QString WriteReportPdf(const QString& path, const ReportSource& source,
     {
         QPdfWriter writer(&file);
         writer.setPageLayout(ReportPageLayout());
-        writer.setTitle(ToQString(TextsOf(source.kind).title));
+        writer.setTitle(Shown(TextsOf(source.kind).title));
         writer.setCreator(QString::fromUtf8(kCreator));
         outcome = PaintReport(writer, source, format, progress);
     }
     if (outcome != ReportOutcome::Done) {
         file.cancelWriting();
-        return outcome == ReportOutcome::Failed ? QString::fromUtf8(kNotPainted) : QString();
+        return outcome == ReportOutcome::Failed ? Tr(kNotPainted) : QString();
     }
     return file.commit() ? QString() : file.errorString();
 }
@@ -383,7 +395,7 @@ void PrintReport(const ReportSource& source, const RegionalFormat& format)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportPageLayout());
-    printer.setDocName(ToQString(TextsOf(source.kind).title));
+    printer.setDocName(Shown(TextsOf(source.kind).title));
     printer.setCreator(QString::fromUtf8(kCreator));
     bool failed = false;
     CurrentServices().Print(printer, [&](QPrinter& target) {
@@ -394,16 +406,14 @@ void PrintReport(const ReportSource& source, const RegionalFormat& format)
         failed = outcome == ReportOutcome::Failed;
     });
     if (failed)
-        CurrentServices().ShowWarning(QString::fromUtf8(kNotPrinted),
-                                      QString::fromUtf8(kPrintTitle));
+        CurrentServices().ShowWarning(Tr(kNotPrinted), Tr(kPrintTitle));
 }
 
 void SaveReportAsPdf(const ReportSource& source, const RegionalFormat& format)
 {
-    const QString title = QString::fromUtf8(kSaveAsPdfTitle);
+    const QString title = Tr(kSaveAsPdfTitle);
     const QString path = CurrentServices().SaveFileName(
-        title, SuggestedSavePath(ToQString(TextsOf(source.kind).pdfFileName)),
-        QString::fromUtf8(kPdfFilters));
+        title, SuggestedSavePath(Shown(TextsOf(source.kind).pdfFileName)), Tr(kPdfFilters));
     if (path.isEmpty())
         return;
     ProgressWindow progress(kWritingPdf);
@@ -416,13 +426,13 @@ void AddReportEntries(QMenu& menu, QObject* context, const QString& controlName,
                       ReportSourceFunction source, const RegionalFormat& format, CommandGuard guard)
 {
     const QByteArray name = controlName.toLatin1();
-    menu.addAction(QString::fromUtf8(kSaveAsPdfEntry), context,
+    menu.addAction(Tr(kSaveAsPdfEntry), context,
                    [=, &format] {
                        guard((name + "_SaveAsPdf").constData(),
                              [&] { SaveReportAsPdf(TakeReportSource(source), format); });
                    })
         ->setObjectName(QStringLiteral("saveAsPdf"));
-    menu.addAction(WithShortcutText(QString::fromUtf8(kPrintEntry), QKeySequence::Print), context,
+    menu.addAction(WithShortcutText(Tr(kPrintEntry), QKeySequence::Print), context,
                    [=, &format] {
                        guard((name + "_Print").constData(),
                              [&] { PrintReport(TakeReportSource(source), format); });

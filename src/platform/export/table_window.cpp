@@ -22,10 +22,21 @@ namespace vexmoor::platform {
 namespace {
 
 // clang-format off
-const char* const kCopy      = "&Copy";
-const char* const kCopyAll   = "Copy &All";
-const char* const kSaveAsCsv = "&Save as CSV…";
+const char* const kCopy      = QT_TRANSLATE_NOOP("Export", "&Copy");
+const char* const kCopyAll   = QT_TRANSLATE_NOOP("Export", "Copy &All");
+const char* const kSaveAsCsv = QT_TRANSLATE_NOOP("Export", "&Save as CSV…");
 // clang-format on
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Export", text);
+}
+
+// A report text that a core marked, in the user's language.
+QString Shown(std::string_view english)
+{
+    return Translated("Report", english);
+}
 
 // Rows the window shows at most when it opens, and the share of the screen it may take.
 constexpr int kRowsShown = 30;
@@ -137,8 +148,9 @@ TableWindow::TableWindow(ReportSource source, const QString& controlName, QStrin
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromLatin1(m_name));
-    const QString title = ToQString(TextsOf(m_source.kind).title);
-    setWindowTitle(ToQString(AsOfText(ToStd(title), ToStd(m_source.when))));
+    const QString title = Shown(TextsOf(m_source.kind).title);
+    setWindowTitle(
+        ToQString(AsOfText(ToStd(title), ToStd(m_source.when), ToStd(Shown(kAsOfPattern)))));
 
     const ListTable table(m_source.lines);
     const int body = table.Rows() - (table.HasTotals() ? 1 : 0);
@@ -171,13 +183,12 @@ TableWindow::TableWindow(ReportSource source, const QString& controlName, QStrin
     m_menu = new ContextMenu(
         m_table, controlName + QStringLiteral("TableMenu"),
         [this](QMenu& menu) {
-            menu.addAction(WithShortcutText(QString::fromUtf8(kCopy), QKeySequence::Copy), this,
+            menu.addAction(WithShortcutText(Tr(kCopy), QKeySequence::Copy), this,
                            [this] { Run("_Copy", &TableWindow::Copy); })
                 ->setObjectName(QStringLiteral("copy"));
-            menu.addAction(QString::fromUtf8(kCopyAll), this,
-                           [this] { Run("_CopyAll", &TableWindow::CopyAll); });
+            menu.addAction(Tr(kCopyAll), this, [this] { Run("_CopyAll", &TableWindow::CopyAll); });
             menu.addSeparator();
-            menu.addAction(QString::fromUtf8(kSaveAsCsv), this,
+            menu.addAction(Tr(kSaveAsCsv), this,
                            [this] { Run("_SaveAsCsv", &TableWindow::SaveAsCsv); });
             AddReportEntries(
                 menu, this, QString::fromLatin1(m_name), [this] { return m_source; }, m_format,

@@ -70,7 +70,18 @@ RegionalFormat RegionalFormatFromLocale(const QLocale& locale)
 
 QLocale NumberLocale()
 {
-    return NumberLocaleFor(QLocale());
+    const QLocale locale;
+    if (locale != QLocale::system())
+        return NumberLocaleFor(locale);
+    // Qt's system locale writes numbers as LC_NUMERIC says but takes its name, and so its
+    // territory (the paper of a report), from the messages' language: German words with en_US
+    // numbers are a US region. The locale named where the numbers come from is that region.
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return NumberLocaleFor(QLocale(name.section(QLatin1Char('.'), 0, 0)));
+    }
+    return NumberLocaleFor(locale);
 }
 
 RegionalFormat UserRegionalFormat()

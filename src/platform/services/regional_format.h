@@ -21,7 +21,8 @@ RegionalFormat RegionalFormatFromLocale(const QLocale& locale);
 
 // The number locale and format of the application's default locale: the system's (LC_ALL,
 // LC_NUMERIC or LANG, which Qt reads itself, needing no locale installed on the system) unless
-// QLocale::setDefault chose another, as the window tests do to run the window in a region.
+// QLocale::setDefault chose another, as the window tests do to run the window in a region. The
+// number locale's territory is the region's, whatever language the messages are in.
 QLocale NumberLocale();
 RegionalFormat UserRegionalFormat();
 

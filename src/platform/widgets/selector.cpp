@@ -25,11 +25,11 @@ void Selector::Clear()
     m_filling = false;
 }
 
-void Selector::AddItem(const QString& label)
+void Selector::AddItem(const QString& label, const QString& shown)
 {
     m_filling = true;
     const int before = m_combo->currentIndex();
-    m_combo->addItem(label);
+    m_combo->addItem(shown.isEmpty() ? label : shown, label);
     // QComboBox picks the first item of an empty list by itself; a list starts with nothing picked.
     if (m_combo->currentIndex() != before)
         m_combo->setCurrentIndex(before);
@@ -41,7 +41,7 @@ QStringList Selector::Items() const
     QStringList items;
     items.reserve(m_combo->count());
     for (int i = 0; i < m_combo->count(); ++i)
-        items.append(m_combo->itemText(i));
+        items.append(m_combo->itemData(i).toString());
     return items;
 }
 
@@ -53,14 +53,14 @@ int Selector::ListIndex() const
 QString Selector::Text() const
 {
     const int index = m_combo->currentIndex();
-    return index < 0 ? QString() : m_combo->itemText(index);
+    return index < 0 ? QString() : m_combo->itemData(index).toString();
 }
 
 bool Selector::SetText(const QString& label)
 {
     int index = -1;
     for (int i = 0; i < m_combo->count(); ++i) {
-        if (m_combo->itemText(i) == label) {
+        if (m_combo->itemData(i).toString() == label) {
             index = i;
             break;
         }

@@ -20,12 +20,13 @@ public:
 
     // Empties the list (no Click).
     void Clear();
-    // Adds an item at the end; the selection does not change (no Click).
-    void AddItem(const QString& label);
+    // Adds an item at the end, showing `shown` (the label in the user's language) when given;
+    // the selection does not change (no Click). The program knows an item by its label.
+    void AddItem(const QString& label, const QString& shown = {});
     QStringList Items() const;
     // The selected position, -1 when nothing is picked.
     int ListIndex() const;
-    // The selected item's label, or empty when nothing is picked.
+    // The selected item's label (not the text shown), or empty when nothing is picked.
     QString Text() const;
     // Selects the listed item with exactly this label and runs Click if the selection changed;
     // returns false (and changes nothing) when no item has that label.

@@ -1,6 +1,8 @@
 // Every control of the window, page by page. Rectangles are in twips relative to the parent.
 #include "shell/core/layout.h"
 
+#include "common/core/translatable.h"
+
 #include <array>
 #include <unordered_map>
 #include <vector>
@@ -112,10 +114,11 @@ constexpr ControlSpec Link(int index, std::string_view parent, int left, int top
             kLinkFont, A::Center};
 }
 
-constexpr std::string_view kDisclaimer =
+constexpr std::string_view kDisclaimer = VEXMOOR_TR_NOOP(
+    "Window",
     "QUENBRY - VEXMOOR IS PROVIDED AT NO CHARGE AND \"AS IS\", WITHOUT WARRANTY OF ANY KIND, "
     "EXPRESS OR IMPLIED, INCLUDING BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY, "
-    "FITNESS FOR A PARTICULAR PURPOSE AND NON-INFRINGEMENT.";
+    "FITNESS FOR A PARTICULAR PURPOSE AND NON-INFRINGEMENT.");
 
 constexpr unsigned kTotalField = kResultField | kBoldText | kWhiteBackground;
 
@@ -135,7 +138,7 @@ const auto kLayout = std::to_array<ControlSpec>({
     {"lblDisplay", -1, K::Display, "fraStdCal", 240, 240, 6600, 870, -1, "0.", {}, kDisplayFont, A::Right},
     WideKey(1, "CE",         240, 26),
     WideKey(2, "C",         2490, 25),
-    WideKey(0, "Backspace", 4740, 27),
+    WideKey(0, VEXMOOR_TR_NOOP("Window", "Backspace"), 4740, 27),
     Key( 3, "7",    0, 1695, 24),
     Key( 4, "8",    1, 1695, 23),
     Key( 5, "9",    2, 1680, 22),
@@ -166,30 +169,30 @@ const auto kLayout = std::to_array<ControlSpec>({
     // Parameters sub-page.
     Frame("fraBeVPrm", "picOptions1_0", 30, 6630, 3195),
     Panel("shpBeVAny", 0, "fraBeVPrm", 6585, 3065),
-    BeLabel(0, "Sales {i.e. expected number of units} [1]:"),
-    BeLabel(1, "Unit Price {i.e. selling price} [2]:"),
-    BeLabel(2, "Variable Costs {i.e. direct costs per unit} [3]:"),
-    BeLabel(3, "Fixed Costs {i.e. rent/utility costs} [4]:"),
-    BeLabel(4, "Total Variable Costs [5=1x3]:"),
-    BeLabel(5, "Total Costs [6=4+5]:"),
-    BeLabel(6, "Total Revenue [7=1x2]:"),
-    BeLabel(7, "Total Profit [8=7-6]:"),
-    BeField(0, "[M] Enter expected sales units"),
-    BeField(1, "[M] Enter expected sales unit price"),
-    BeField(2, "[M] Enter expected variable costs"),
-    BeField(3, "[M] Enter expected fixed cost"),
+    BeLabel(0, VEXMOOR_TR_NOOP("Window", "Sales {i.e. expected number of units} [1]:")),
+    BeLabel(1, VEXMOOR_TR_NOOP("Window", "Unit Price {i.e. selling price} [2]:")),
+    BeLabel(2, VEXMOOR_TR_NOOP("Window", "Variable Costs {i.e. direct costs per unit} [3]:")),
+    BeLabel(3, VEXMOOR_TR_NOOP("Window", "Fixed Costs {i.e. rent/utility costs} [4]:")),
+    BeLabel(4, VEXMOOR_TR_NOOP("Window", "Total Variable Costs [5=1x3]:")),
+    BeLabel(5, VEXMOOR_TR_NOOP("Window", "Total Costs [6=4+5]:")),
+    BeLabel(6, VEXMOOR_TR_NOOP("Window", "Total Revenue [7=1x2]:")),
+    BeLabel(7, VEXMOOR_TR_NOOP("Window", "Total Profit [8=7-6]:")),
+    BeField(0, VEXMOOR_TR_NOOP("Window", "[M] Enter expected sales units")),
+    BeField(1, VEXMOOR_TR_NOOP("Window", "[M] Enter expected sales unit price")),
+    BeField(2, VEXMOOR_TR_NOOP("Window", "[M] Enter expected variable costs")),
+    BeField(3, VEXMOOR_TR_NOOP("Window", "[M] Enter expected fixed cost")),
     BeField(4, {}, kResultField),
     BeField(5, {}, kResultField),
     BeField(6, {}, kResultField),
     BeField(7, {}, kTotalField),
-    Button("cmdClrBeV", "fraBeVPrm",  360, 2820, 1215, 255, 50, "&Clear", "Click to clear the parameters"),
-    Button("cmdCalBeV", "fraBeVPrm", 3680, 2820, 2655, 255, 49, "Ca&lculate Break Even Units"),
+    Button("cmdClrBeV", "fraBeVPrm",  360, 2820, 1215, 255, 50, VEXMOOR_TR_NOOP("Window", "&Clear"), VEXMOOR_TR_NOOP("Window", "Click to clear the parameters")),
+    Button("cmdCalBeV", "fraBeVPrm", 3680, 2820, 2655, 255, 49, VEXMOOR_TR_NOOP("Window", "Ca&lculate Break Even Units")),
     // Break Even (analysis) sub-page.
     Frame("fraBeVGrp", "picOptions1_1", 30, 6630, 3195),
     Panel("shpBeVAny", 1, "fraBeVGrp", 6585, 3065),
-    {"lblBeV", 8, K::Label,   "fraBeVGrp", 2400, 240, 2415, 255, -1, "Unit Contribution[9=2-3]", {},
+    {"lblBeV", 8, K::Label,   "fraBeVGrp", 2400, 240, 2415, 255, -1, VEXMOOR_TR_NOOP("Window", "Unit Contribution[9=2-3]"), {},
      kDefaultFont, A::Right, kPlainField, "txtBeV_8"},
-    {"lblBeV", 9, K::Label,   "fraBeVGrp", 2400, 555, 2415, 255, -1, "Break Even Units [4/9]:",  {},
+    {"lblBeV", 9, K::Label,   "fraBeVGrp", 2400, 555, 2415, 255, -1, VEXMOOR_TR_NOOP("Window", "Break Even Units [4/9]:"),  {},
      kBoldFont,    A::Right, kPlainField, "txtBeV_9"},
     {"txtBeV", 8, K::TextBox, "fraBeVGrp", 4920, 240, 1500, 285, -1, {}, {}, kDefaultFont, A::Right, kResultField},
     {"txtBeV", 9, K::TextBox, "fraBeVGrp", 4920, 555, 1500, 285, -1, {}, {}, kDefaultFont, A::Right, kTotalField},
@@ -197,7 +200,7 @@ const auto kLayout = std::to_array<ControlSpec>({
     // Graph sub-page.
     Frame("fraBeVCht", "picOptions1_2", 30, 6630, 3195),
     Panel("shpBeVAny", 2, "fraBeVCht", 6585, 3065),
-    {"chtBeVAny", -1, K::Chart,   "fraBeVCht",  240, 240, 6135, 2775, 54, {}, "Click to view value of data point"},
+    {"chtBeVAny", -1, K::Chart,   "fraBeVCht",  240, 240, 6135, 2775, 54, {}, VEXMOOR_TR_NOOP("Window", "Click to view value of data point")},
 
     // Loan Calculator page: a sub tab strip over three sub-pages.
     Frame("fraLonSch", "picOptions_2", 70, 7120, 3935),
@@ -208,41 +211,41 @@ const auto kLayout = std::to_array<ControlSpec>({
     // Repayment sub-page.
     Frame("fraLonPrn", "picOptions2_0", 30, 6630, 3195),
     Panel("shpLonCal", 0, "fraLonPrn", 6585, 3065),
-    LoanLabel("lblCalRpy", 0, "fraLonPrn", 0, "Principal Amount:",    "txtCalRpy_0"),
-    LoanLabel("lblCalRpy", 5, "fraLonPrn", 1, "Loan Type:",           "cboIntRat_2"),
-    LoanLabel("lblCalRpy", 1, "fraLonPrn", 2, "Interest Rate (%):",   "txtCalRpy_1"),
-    LoanLabel("lblCalRpy", 6, "fraLonPrn", 3, "Interest Rate [Per]:", "cboIntRat_0"),
-    LoanLabel("lblCalRpy", 2, "fraLonPrn", 4, "Term (Months):",       "txtCalRpy_2"),
-    LoanLabel("lblCalRpy", 3, "fraLonPrn", 5, "Repayment Mode:",      "cboCalRpy_3"),
-    LoanLabel("lblCalRpy", 4, "fraLonPrn", 6, "Repayment Amount:",    "txtCalRpy_4"),
-    LoanField   ("txtCalRpy", 0, "fraLonPrn", 0, "[M] Enter the principal amount", 72),
+    LoanLabel("lblCalRpy", 0, "fraLonPrn", 0, VEXMOOR_TR_NOOP("Window", "Principal Amount:"),    "txtCalRpy_0"),
+    LoanLabel("lblCalRpy", 5, "fraLonPrn", 1, VEXMOOR_TR_NOOP("Window", "Loan Type:"),           "cboIntRat_2"),
+    LoanLabel("lblCalRpy", 1, "fraLonPrn", 2, VEXMOOR_TR_NOOP("Window", "Interest Rate (%):"),   "txtCalRpy_1"),
+    LoanLabel("lblCalRpy", 6, "fraLonPrn", 3, VEXMOOR_TR_NOOP("Window", "Interest Rate [Per]:"), "cboIntRat_0"),
+    LoanLabel("lblCalRpy", 2, "fraLonPrn", 4, VEXMOOR_TR_NOOP("Window", "Term (Months):"),       "txtCalRpy_2"),
+    LoanLabel("lblCalRpy", 3, "fraLonPrn", 5, VEXMOOR_TR_NOOP("Window", "Repayment Mode:"),      "cboCalRpy_3"),
+    LoanLabel("lblCalRpy", 4, "fraLonPrn", 6, VEXMOOR_TR_NOOP("Window", "Repayment Amount:"),    "txtCalRpy_4"),
+    LoanField   ("txtCalRpy", 0, "fraLonPrn", 0, VEXMOOR_TR_NOOP("Window", "[M] Enter the principal amount"), 72),
     LoanSelector("cboIntRat", 2, "fraLonPrn", 1, {},                                73),
-    LoanField   ("txtCalRpy", 1, "fraLonPrn", 2, "[M] Enter the interest rate",    74),
+    LoanField   ("txtCalRpy", 1, "fraLonPrn", 2, VEXMOOR_TR_NOOP("Window", "[M] Enter the interest rate"),    74),
     LoanSelector("cboIntRat", 0, "fraLonPrn", 3, {},                                75),
-    LoanField   ("txtCalRpy", 2, "fraLonPrn", 4, "[M] Enter the term in months",   76),
-    LoanSelector("cboCalRpy", 3, "fraLonPrn", 5, "[M] Select the repayment mode",  77),
+    LoanField   ("txtCalRpy", 2, "fraLonPrn", 4, VEXMOOR_TR_NOOP("Window", "[M] Enter the term in months"),   76),
+    LoanSelector("cboCalRpy", 3, "fraLonPrn", 5, VEXMOOR_TR_NOOP("Window", "[M] Select the repayment mode"),  77),
     LoanResult  ("txtCalRpy", 4, "fraLonPrn", 6),
-    Button("cmdCalRpy", "fraLonPrn", 2640, 2760, 2000, 285, 79, "Calculate &Repayment", "Click to calculate the loan repayment"),
-    Button("cmdClrRpy", "fraLonPrn",  360, 2760, 1215, 285, 80, "&Clear",               "Click to clear the parameters"),
+    Button("cmdCalRpy", "fraLonPrn", 2640, 2760, 2000, 285, 79, VEXMOOR_TR_NOOP("Window", "Calculate &Repayment"), VEXMOOR_TR_NOOP("Window", "Click to calculate the loan repayment")),
+    Button("cmdClrRpy", "fraLonPrn",  360, 2760, 1215, 285, 80, VEXMOOR_TR_NOOP("Window", "&Clear"),               VEXMOOR_TR_NOOP("Window", "Click to clear the parameters")),
     // Principal sub-page.
     Frame("fraLonRpy", "picOptions2_1", 30, 6630, 3195),
     Panel("shpLonCal", 1, "fraLonRpy", 6585, 3065),
-    LoanLabel("lblCalPrn", 0, "fraLonRpy", 0, "Repayment Amount:",    "txtCalPrn_0"),
-    LoanLabel("lblCalPrn", 1, "fraLonRpy", 1, "Repayment Mode:",      "cboCalPrn_1"),
-    LoanLabel("lblCalPrn", 2, "fraLonRpy", 2, "Term (Months):",       "txtCalPrn_2"),
-    LoanLabel("lblCalPrn", 6, "fraLonRpy", 3, "Interest Rate [Per]:", "cboIntRat_1"),
-    LoanLabel("lblCalPrn", 3, "fraLonRpy", 4, "Interest Rate (%):",   "txtCalPrn_3"),
-    LoanLabel("lblCalPrn", 5, "fraLonRpy", 5, "Loan Type:",           "cboIntRat_3"),
-    LoanLabel("lblCalPrn", 4, "fraLonRpy", 6, "Principal Amount:",    "txtCalPrn_4"),
-    LoanField   ("txtCalPrn", 0, "fraLonRpy", 0, "[M] Enter the repayment amount", 81),
-    LoanSelector("cboCalPrn", 1, "fraLonRpy", 1, "[M] Select the repayment mode",  82),
-    LoanField   ("txtCalPrn", 2, "fraLonRpy", 2, "[M] Enter the term in months",   83),
+    LoanLabel("lblCalPrn", 0, "fraLonRpy", 0, VEXMOOR_TR_NOOP("Window", "Repayment Amount:"),    "txtCalPrn_0"),
+    LoanLabel("lblCalPrn", 1, "fraLonRpy", 1, VEXMOOR_TR_NOOP("Window", "Repayment Mode:"),      "cboCalPrn_1"),
+    LoanLabel("lblCalPrn", 2, "fraLonRpy", 2, VEXMOOR_TR_NOOP("Window", "Term (Months):"),       "txtCalPrn_2"),
+    LoanLabel("lblCalPrn", 6, "fraLonRpy", 3, VEXMOOR_TR_NOOP("Window", "Interest Rate [Per]:"), "cboIntRat_1"),
+    LoanLabel("lblCalPrn", 3, "fraLonRpy", 4, VEXMOOR_TR_NOOP("Window", "Interest Rate (%):"),   "txtCalPrn_3"),
+    LoanLabel("lblCalPrn", 5, "fraLonRpy", 5, VEXMOOR_TR_NOOP("Window", "Loan Type:"),           "cboIntRat_3"),
+    LoanLabel("lblCalPrn", 4, "fraLonRpy", 6, VEXMOOR_TR_NOOP("Window", "Principal Amount:"),    "txtCalPrn_4"),
+    LoanField   ("txtCalPrn", 0, "fraLonRpy", 0, VEXMOOR_TR_NOOP("Window", "[M] Enter the repayment amount"), 81),
+    LoanSelector("cboCalPrn", 1, "fraLonRpy", 1, VEXMOOR_TR_NOOP("Window", "[M] Select the repayment mode"),  82),
+    LoanField   ("txtCalPrn", 2, "fraLonRpy", 2, VEXMOOR_TR_NOOP("Window", "[M] Enter the term in months"),   83),
     LoanSelector("cboIntRat", 1, "fraLonRpy", 3, {},                                84),
-    LoanField   ("txtCalPrn", 3, "fraLonRpy", 4, "[M] Enter the interest rate",    85),
+    LoanField   ("txtCalPrn", 3, "fraLonRpy", 4, VEXMOOR_TR_NOOP("Window", "[M] Enter the interest rate"),    85),
     LoanSelector("cboIntRat", 3, "fraLonRpy", 5, {},                                86),
     LoanResult  ("txtCalPrn", 4, "fraLonRpy", 6),
-    Button("cmdCalPrn", "fraLonRpy", 2640, 2760, 2055, 285, 88, "Calculate &Principal", "Click to calculate the loan principal amount"),
-    Button("cmdClrPrn", "fraLonRpy",  360, 2760, 1215, 285, 89, "&Clear",               "Click to clear the parameters"),
+    Button("cmdCalPrn", "fraLonRpy", 2640, 2760, 2055, 285, 88, VEXMOOR_TR_NOOP("Window", "Calculate &Principal"), VEXMOOR_TR_NOOP("Window", "Click to calculate the loan principal amount")),
+    Button("cmdClrPrn", "fraLonRpy",  360, 2760, 1215, 285, 89, VEXMOOR_TR_NOOP("Window", "&Clear"),               VEXMOOR_TR_NOOP("Window", "Click to clear the parameters")),
     // Loan Schedule sub-page.
     Frame("Frame4", "picOptions2_2", 30, 6630, 3195),
     Panel("shpLonCal", 2, "Frame4", 6585, 3065),
@@ -252,7 +255,7 @@ const auto kLayout = std::to_array<ControlSpec>({
     Frame("fraTlkTuS", "picOptions_3", 70, 7120, 3935),
     Panel("shpVexmr", 1, "fraTlkTuS", 7065, 3795),
     {"imgQnfSut", -1, K::Image, "fraTlkTuS", 600, 480, 2610, 3045},
-    Link(4, "fraTlkTuS", 3720, 1320, 2655, "blog",             101),
+    Link(4, "fraTlkTuS", 3720, 1320, 2655, VEXMOOR_TR_NOOP("Window", "blog"), 101),
     Link(3, "fraTlkTuS", 3720, 1680, 2655, "@Quenbry",         102),
     Link(2, "fraTlkTuS", 3720, 2040, 2655, "facebook/Quenbry", 103),
     Link(1, "fraTlkTuS", 3720, 2400, 2655, "www.quenbry.com",  104),
@@ -264,17 +267,20 @@ const auto kLayout = std::to_array<ControlSpec>({
 });
 // clang-format on
 
+// The sub-pages' tabs, marked under their page, where their words may read otherwise.
+// clang-format off
 constexpr auto kBreakEvenTabs = std::to_array<TabSpec>({
-    {"&Parameters", "Parameters", "Calculate Break Even Units"},
-    {"&Break Even", "Break Even", "Display Break Even Analysis"},
-    {"&Graph", "Graph", "Display Break Even Graph"},
+    {VEXMOOR_TR_NOOP("BreakEven", "&Parameters"), "Parameters", VEXMOOR_TR_NOOP("BreakEven", "Calculate Break Even Units")},
+    {VEXMOOR_TR_NOOP("BreakEven", "&Break Even"), "Break Even", VEXMOOR_TR_NOOP("BreakEven", "Display Break Even Analysis")},
+    {VEXMOOR_TR_NOOP("BreakEven", "&Graph"), "Graph", VEXMOOR_TR_NOOP("BreakEven", "Display Break Even Graph")},
 });
 
 constexpr auto kLoanTabs = std::to_array<TabSpec>({
-    {"&Repayment ", "Repayment ", "Calculate Loan Repayment Amount"},
-    {"&Principal ", "Principal", "Calculate Loan Principal Amount"},
-    {"&Loan Schedule", "Loan Schedule", "Display loan schedule"},
+    {VEXMOOR_TR_NOOP("Loan", "&Repayment "), "Repayment ", VEXMOOR_TR_NOOP("Loan", "Calculate Loan Repayment Amount")},
+    {VEXMOOR_TR_NOOP("Loan", "&Principal "), "Principal", VEXMOOR_TR_NOOP("Loan", "Calculate Loan Principal Amount")},
+    {VEXMOOR_TR_NOOP("Loan", "&Loan Schedule"), "Loan Schedule", VEXMOOR_TR_NOOP("Loan", "Display loan schedule")},
 });
+// clang-format on
 
 } // namespace
 

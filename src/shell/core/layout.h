@@ -3,6 +3,8 @@
 // page by page.
 #pragma once
 
+#include "common/core/translatable.h"
+
 #include <array>
 #include <span>
 #include <string>
@@ -90,11 +92,11 @@ std::span<const TabSpec> TabsOf(std::string_view stripName);
 // MainPage names them.
 // clang-format off
 inline constexpr auto kMainTabs = std::to_array<TabSpec>({
-    {"&Calculator",      "Calculator",      "Standard Calculator"},
-    {"&Break Even",      "Break Even",      "Calculate Break Even Units"},
-    {"&Loan Calculator", "Loan Calculator", "Calculate and Generate Loan Schedules"},
-    {"Talk to Us",       "Talk to Us",      "Talk to Us"},
-    {"&Disclaimer",      "Disclaimer",      {}},
+    {VEXMOOR_TR_NOOP("Window", "&Calculator"),      "Calculator",      VEXMOOR_TR_NOOP("Window", "Standard Calculator")},
+    {VEXMOOR_TR_NOOP("Window", "&Break Even"),      "Break Even",      VEXMOOR_TR_NOOP("Window", "Calculate Break Even Units")},
+    {VEXMOOR_TR_NOOP("Window", "&Loan Calculator"), "Loan Calculator", VEXMOOR_TR_NOOP("Window", "Calculate and Generate Loan Schedules")},
+    {VEXMOOR_TR_NOOP("Window", "Talk to Us"),       "Talk to Us",      VEXMOOR_TR_NOOP("Window", "Talk to Us")},
+    {VEXMOOR_TR_NOOP("Window", "&Disclaimer"),      "Disclaimer",      {}},
 });
 // clang-format on
 inline constexpr int kMainPageCount = static_cast<int>(kMainTabs.size());

@@ -2,6 +2,7 @@
 // from its row.
 #include "shell/ui/control_makers.h"
 
+#include "common/core/translatable.h"
 #include "platform/text.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/selector.h"
@@ -29,6 +30,14 @@ namespace {
 
 using platform::ToQString;
 
+// The layout table marks its texts under this context.
+constexpr const char* kContext = "Window";
+
+QString Text(std::string_view english)
+{
+    return platform::Translated(kContext, english);
+}
+
 Qt::Alignment ToQt(Alignment alignment)
 {
     switch (alignment) {
@@ -44,9 +53,9 @@ Qt::Alignment ToQt(Alignment alignment)
 
 // Screen-reader names of the controls that no caption names.
 constexpr std::pair<std::string_view, std::string_view> kAccessibleNames[] = {
-    {"lstBev", "Break-even analysis"},
-    {"lstLsd", "Loan schedule"},
-    {"chtBeVAny", "Break-even graph"},
+    {"lstBev", VEXMOOR_TR_NOOP("Window", "Break-even analysis")},
+    {"lstLsd", VEXMOOR_TR_NOOP("Window", "Loan schedule")},
+    {"chtBeVAny", VEXMOOR_TR_NOOP("Window", "Break-even graph")},
 };
 
 MadeControl Same(QWidget* widget)
@@ -75,22 +84,27 @@ MadeControl MakeTabStrip(const ControlSpec& control, QWidget* parent, const QRec
     auto* strip = new platform::TabStrip(parent, ToQString(ObjectName(control)), rect);
     const std::span<const TabSpec> tabs =
         control.name == "tabOptions" ? std::span<const TabSpec>(kMainTabs) : TabsOf(control.name);
+    // The sub-pages' tabs are marked under their page's context.
+    const char* context = control.name == "tabOptions1" ? "BreakEven"
+        : control.name == "tabOptions2"                 ? "Loan"
+                                                        : kContext;
     for (const TabSpec& tab : tabs)
-        strip->AddTab(ToQString(tab.caption), ToQString(tab.key), ToQString(tab.tooltip));
+        strip->AddTab(platform::Translated(context, tab.caption), ToQString(tab.key),
+                      platform::Translated(context, tab.tooltip));
     strip->Bar()->setFont(ResolveFont(control.font));
     return {strip->Bar(), strip};
 }
 
 MadeControl MakeLabel(const ControlSpec& control, QWidget* parent)
 {
-    auto* label = new QLabel(ToQString(control.caption), parent);
+    auto* label = new QLabel(Text(control.caption), parent);
     label->setAlignment(ToQt(control.alignment));
     return Same(label);
 }
 
 MadeControl MakeLinkLabel(const ControlSpec& control, QWidget* parent)
 {
-    auto* link = new LinkLabel(ToQString(control.caption), parent);
+    auto* link = new LinkLabel(Text(control.caption), parent);
     link->setAlignment(ToQt(control.alignment));
     return Same(link);
 }
@@ -101,7 +115,7 @@ MadeControl MakeDisplay(const ControlSpec& control, QWidget* parent)
     display->setAlignment(ToQt(control.alignment));
     display->setFrameShape(QFrame::Box);
     display->setLineWidth(1);
-    display->setAccessibleDescription(QStringLiteral("Display"));
+    display->setAccessibleDescription(QCoreApplication::translate("Window", "Display"));
     return Same(display);
 }
 
@@ -120,7 +134,7 @@ MadeControl MakeTextBox(const ControlSpec& control, QWidget* parent)
 
 MadeControl MakeButton(const ControlSpec& control, QWidget* parent)
 {
-    auto* button = new QPushButton(ToQString(control.caption), parent);
+    auto* button = new QPushButton(Text(control.caption), parent);
     button->setAutoDefault(false);
     return Same(button);
 }
@@ -161,7 +175,7 @@ MadeControl MakeImage(QWidget* parent)
     // otherwise cost start-up time.
     auto* image = new QLabel(parent);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setAccessibleName(QStringLiteral("Quenbry software"));
+    image->setAccessibleName(QCoreApplication::translate("Window", "Quenbry software"));
     return Same(image);
 }
 
@@ -213,10 +227,10 @@ void ApplyCommonProperties(const ControlSpec& control, QWidget* widget, const QR
     if (control.HasBoldText())
         platform::SetBold(widget, true);
     if (!control.tooltip.empty())
-        widget->setToolTip(ToQString(control.tooltip));
+        widget->setToolTip(Text(control.tooltip));
     for (const auto& [named, accessibleName] : kAccessibleNames) {
         if (control.name == named)
-            widget->setAccessibleName(ToQString(accessibleName));
+            widget->setAccessibleName(Text(accessibleName));
     }
 }
 

@@ -1,4 +1,5 @@
-// The Help window: the help's texts laid out as HTML in a read-only browser.
+// The Help window: the help's texts, in the user's language, laid out as HTML in a read-only
+// browser.
 #include "shell/ui/help_window.h"
 
 #include "errors/ui/guard.h"
@@ -17,9 +18,10 @@ namespace {
 
 using platform::ToQString;
 
+// A help text in the user's language, ready for HTML.
 QString Html(std::string_view text)
 {
-    return ToQString(text).toHtmlEscaped();
+    return platform::Translated("Help", text).toHtmlEscaped();
 }
 
 QString KeysHtml(const HelpKey& row)
@@ -77,7 +79,7 @@ HelpWindow::HelpWindow(QWidget* owner)
     : QDialog(owner)
 {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(ToQString(kHelpWindowTitle));
+    setWindowTitle(platform::Translated("Help", kHelpWindowTitle));
     setModal(false);
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("helpText"));

@@ -1,7 +1,9 @@
 // Main: the program's entry point. Reads the command line (help and version end there, before a
-// display is needed), creates the one window, loads it and shows it; the program then lives in
-// the window's event handlers and ends when the window is closed.
+// display is needed, in English), installs the translations of the desktop's language, creates
+// the one window, loads it and shows it; the program then lives in the window's event handlers
+// and ends when the window is closed.
 #include "errors/core/error_context.h"
+#include "platform/services/translation.h"
 #include "shell/ui/command_line.h"
 #include "shell/ui/frm_vexmoor.h"
 
@@ -16,6 +18,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(vexmoor::kAppShortName));
     QApplication::setDesktopFileName(QStringLiteral("com.quenbry.vexmoor"));
+    // The words in the desktop's language, before the first control is made.
+    vexmoor::platform::InstallDesktopTranslations();
 
     // The pages not shown at start are made after the window first appears.
     vexmoor::frmVexmoor window(nullptr, vexmoor::frmVexmoor::PageBuilding::OnFirstVisit);
