@@ -3,13 +3,13 @@
 #include "common/core/number_text.h"
 #include "core/support/failure_of.h"
 #include "core/support/formats.h"
+#include "core/support/properties.h"
 #include "errors/core/failure.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <random>
 #include <string>
@@ -68,11 +68,6 @@ TEST(NumberText, FormatFixed)
         // Whatever is written reads back as the rounded value.
         EXPECT_EQ(ParseNumber(row.expected, row.format), RoundHalfAway(row.value, row.decimals));
     }
-    // A non-finite value is an overflow; decimals run from 0 to 15.
-    for (const double value : {HUGE_VAL, -HUGE_VAL, double(NAN)})
-        EXPECT_EQ(FailureOf([value] { (void)FormatFixed(value, 2, EnUs()); }), 6) << value;
-    EXPECT_NE(FailureOf([] { (void)FormatFixed(1.0, 16, EnUs()); }), 0);
-    EXPECT_NE(FailureOf([] { (void)RoundHalfEven(1.0, -1); }), 0);
 }
 
 // Ties judged on the shortest digits: 0.35 is one although its double lies above, 0.45 below.
@@ -94,7 +89,6 @@ TEST(NumberText, RoundHalfEven)
     // A zero result is never negative zero, so it cannot come out as "-0".
     EXPECT_FALSE(std::signbit(RoundHalfEven(-0.4)));
     EXPECT_FALSE(std::signbit(RoundHalfAway(-0.004, 2)));
-    EXPECT_TRUE(std::isinf(RoundHalfEven(HUGE_VAL)) && std::isnan(RoundHalfAway(NAN, 2)));
 }
 
 // Typed texts the formatter does not write (the round trip below covers those), and one row per
@@ -163,90 +157,34 @@ TEST(NumberText, IsUnambiguous)
         EXPECT_EQ(IsUnambiguous(row.format), row.unambiguous) << row.name;
 }
 
-// The rounding rules restated on fixed-notation texts: shortest digits ending within decimals + 1
-// places are rounded on those digits (a final 5 is a tie); other values on their exact expansion.
-double ReferenceRound(double value, int decimals, bool halfEven)
-{
-    char text[800];
-    const double magnitude = std::fabs(value);
-    auto end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::fixed).ptr;
-    std::string digits(text, end);
-    auto point = digits.find('.');
-    if (point != std::string::npos && digits.size() - point - 1 > std::size_t(decimals) + 1) {
-        end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::fixed,
-                            decimals + 40)
-                  .ptr;
-        digits.assign(text, end);
-        point = digits.find('.');
-    }
-    std::string whole = digits.substr(0, point);
-    std::string fraction = point == std::string::npos ? "" : digits.substr(point + 1);
-    fraction.resize(std::max<std::size_t>(fraction.size(), std::size_t(decimals) + 1), '0');
-    std::string kept = whole + fraction.substr(0, std::size_t(decimals));
-    const char next = fraction[std::size_t(decimals)];
-    const bool beyond =
-        fraction.find_first_not_of('0', std::size_t(decimals) + 1) != std::string::npos;
-    const bool lastOdd = (kept.back() - '0') % 2 == 1;
-    if (next > '5' || (next == '5' && (beyond || !halfEven || lastOdd))) {
-        std::size_t i = kept.size();
-        while (i > 0 && kept[i - 1] == '9')
-            kept[--i] = '0';
-        if (i == 0)
-            kept.insert(kept.begin(), '1');
-        else
-            ++kept[i - 1];
-    }
-    kept += "e-" + std::to_string(decimals);
-    double rounded = 0;
-    std::from_chars(kept.data(), kept.data() + kept.size(), rounded);
-    return std::signbit(value) && rounded != 0 ? -rounded : rounded;
-}
-
-// A million doubles: any bit pattern (every magnitude from subnormal to the largest), doubles of
-// the magnitudes amounts have, and the short decimals people type, full of exact ties. Each is
-// formatted in some region and read back, and both roundings are checked against the oracle.
-TEST(NumberText, RoundTripOfEveryMagnitude)
+// A million doubles: any bit pattern (every magnitude from subnormal to the largest, infinities
+// and not-a-number), doubles of the magnitudes amounts have, and the short decimals people type,
+// full of exact ties; with decimals out of range too, in every region.
+TEST(NumberText, RoundingAndRoundTripOfEveryMagnitude)
 {
 #if defined(__SANITIZE_ADDRESS__)
     constexpr int kCount = 50'000;
 #else
     constexpr int kCount = 1'000'000;
 #endif
-    const RegionalFormat formats[] = {EnUs(), DeDe(), FrFr(), DeCh(), HiIn(), SvSe()};
-    constexpr int kDecimals[] = {0, 2, 4, 1, 15, 2, 3};
+    constexpr int kDecimals[] = {0, 2, 4, 1, 15, 2, 3, 16, -1};
     std::mt19937_64 random(20240607);
     int failures = 0;
     for (int i = 0; i < kCount && failures < 10; ++i) {
-        double value;
-        switch (i % 3) {
-        case 0:
-            value = std::bit_cast<double>(random());
-            if (!std::isfinite(value))
-                continue;
-            break;
-        case 1:
+        double value = std::bit_cast<double>(random());
+        if (i % 3 == 1)
             value = std::ldexp(1.0 + static_cast<double>(random() >> 12) * 0x1p-52,
                                static_cast<int>(random() % 80) - 30);
-            break;
-        default:
+        else if (i % 3 == 2)
             value = static_cast<double>(random() % 1'000'000'000'000ULL) /
                 std::pow(10.0, static_cast<int>(random() % 8));
-            break;
-        }
-        if (random() % 2)
+        if (i % 3 != 0 && random() % 2)
             value = -value;
         const int decimals = kDecimals[i % std::size(kDecimals)];
-        const RegionalFormat& format = formats[(i / 7) % std::size(formats)];
-        const double rounded = RoundHalfAway(value, decimals);
-        bool ok = false;
-        try {
-            ok = ParseNumber(FormatFixed(value, decimals, format), format) == rounded &&
-                rounded == ReferenceRound(value, decimals, false) &&
-                RoundHalfEven(value, decimals) == ReferenceRound(value, decimals, true);
-        } catch (const Failure&) { }
-        if (!ok) {
+        const std::string fault = RoundingFault(value, decimals, kRegions[std::size_t(i / 9) % 7]);
+        if (!fault.empty()) {
             ++failures;
-            ADD_FAILURE() << "value " << std::hexfloat << value << " decimals " << decimals;
+            ADD_FAILURE() << fault << ": " << std::hexfloat << value << " to " << decimals;
         }
     }
 }
