@@ -1,21 +1,15 @@
 // The window's keyboard: calculator keys by key code and by character, each physical key acting
 // once, the focus moving to the pressed key, Ctrl+Tab through every page and sub-page, and keys
 // on the other pages reaching the focused control untouched; F1 opening the Help window.
+#include "calculator/core/calculator_engine.h"
 #include "calculator/ui/calculator_page.h"
 #include "platform/text.h"
-#include "platform/widgets/tab_strip.h"
 #include "shell/core/help_text.h"
 #include "support/window_fixture.h"
 
-#include <QAbstractButton>
 #include <QDialog>
-#include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTextBrowser>
-#include <QtTest>
 
 using namespace vexmoor::test;
 
@@ -122,7 +116,7 @@ private Q_SLOTS:
         WindowFixture f;
         QVERIFY(f.exposed);
         Type(f, strokes);
-        QCOMPARE(Named<QLabel>(*f.window, "lblDisplay")->text(), display);
+        QCOMPARE(f.Display(), display);
         QVERIFY(f.window->focusWidget() != nullptr);
         QCOMPARE(f.window->focusWidget()->objectName(), QStringLiteral("cmdCalc_%1").arg(focus));
         QCOMPARE(f.services.beeps, beeps);
@@ -224,7 +218,7 @@ private Q_SLOTS:
             QVERIFY(Named<QWidget>(w, "picOptions", steps[i - 1][0] - 1)->isEnabled());
         }
         QVERIFY(f.services.messages.empty());
-        QCOMPARE(Named<QLabel>(w, "lblDisplay")->text(), QStringLiteral("0."));
+        QCOMPARE(f.Display(), QStringLiteral("0."));
     }
 
     // On the other pages keys reach the focused control unchanged and press no calculator key.
@@ -244,7 +238,7 @@ private Q_SLOTS:
             Type(f, QStringLiteral("9 KP9 s r x P % * Shift8 KP+ KP. BS Enter Esc"));
             QCOMPARE(Strip(w, "tabOptions")->Selected(), page);
             QCOMPARE(w.Calculator().State(), CalculatorState {});
-            QCOMPARE(Named<QLabel>(w, "lblDisplay")->text(), QStringLiteral("0."));
+            QCOMPARE(f.Display(), QStringLiteral("0."));
             QCOMPARE(f.services.beeps, 0);
             if (page == 2)
                 QCOMPARE(units->text(), QStringLiteral("99srxP%**+"));
@@ -271,6 +265,47 @@ private Q_SLOTS:
             QTest::keyClick(text, Qt::Key_Escape);
             QTRY_VERIFY(!help->isVisible());
         }
+    }
+    // Each key of the pad clicked after "4" acts as its caption says; a key wired to another index
+    // would not.
+    void everyKeyOfThePadIsConnected()
+    {
+        WindowFixture f;
+        const auto keys = Array<QPushButton>(*f.window, "cmdCalc");
+        QCOMPARE(keys.size(), std::size_t {23});
+        QPushButton* four = f.Find<QPushButton>("cmdCalc_8");
+        QCOMPARE(four->text(), QStringLiteral("4"));
+        for (const auto& [index, key] : keys) {
+            f.window->Calculator().SetState({});
+            CalculatorState expected;
+            for (QPushButton* pressed : {four, key}) {
+                QTest::mouseClick(pressed, Qt::LeftButton);
+                PressCalculatorKey(expected, pressed->text().toStdString());
+            }
+            QVERIFY2(f.window->Calculator().State() == expected, qPrintable(key->text()));
+            QCOMPARE(f.Display().toStdString(), CalculatorDisplay(expected));
+        }
+    }
+
+    // A second point beeps; an overflow is reported under "cmdCalcClick" with the display kept,
+    // and the calculator works on afterwards.
+    void beepAndOverflowKeepTheDisplay()
+    {
+        WindowFixture f;
+        const QString shown = "1" + QString(200, '0') + ".";
+        Type(f, "1 " + QString("0 ").repeated(200) + ". . *");
+        QCOMPARE(f.services.beeps, 1);
+        QCOMPARE(f.Display(), shown);
+        Type(f, "="); // squared: beyond the double range
+        QCOMPARE(f.services.MessageTexts(), QStringList {" [frmVexmoor] Overflow {6}"});
+        QCOMPARE(f.services.messages.front().title, QStringLiteral("System Support"));
+        QCOMPARE(f.services.LogLines(),
+                 QStringList {"12/6/2026 3:04:05 PM -> QNVXM [frmVexmoor] -> Position "
+                              "(cmdCalcClick) -> Overflow {6}"});
+        QCOMPARE(f.Display(), shown);
+        Type(f, "= Esc 2 + 3 =");
+        QCOMPARE(f.services.messages.size(), std::size_t {2});
+        QCOMPARE(f.Display(), QStringLiteral("5."));
     }
 };
 

@@ -10,15 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtTest>
-
 #include <new>
 #include <stdexcept>
 
 namespace vexmoor {
 namespace {
 
-using test::FakeServices;
-using test::ScopedServices;
+using namespace test;
 
 QByteArray ReadAll(const QString& path)
 {
