@@ -103,12 +103,6 @@ int Colours(const QImage& image)
     return static_cast<int>(colours.size());
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 } // namespace
 
 class ExportTest : public QObject

@@ -192,12 +192,6 @@ void Perform(TestWindow& w, const Gesture& gesture, Route route)
     w.cboKind->hidePopup();
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray Record(const char* proc, const QByteArray& reportText, int number)
 {
     return "12/6/2026 3:04:05 PM -> QNVXM [frmVexmoor] -> Position (" + QByteArray(proc) + ") -> " +

@@ -7,6 +7,7 @@
 
 #include "platform/services/services.h"
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -87,6 +88,13 @@ private:
     }
     QTemporaryDir m_ownFolder;
 };
+
+// The bytes of a file; none when it cannot be read.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Puts `services` in place for its lifetime and then restores the services that were in use.
 class ScopedServices
