@@ -4,7 +4,6 @@
 // and a click on a line answers with the value of the unit nearest to it, as it did.
 // VEXMOOR_GRAPH_SHOTS names a folder to keep the pictures in, to look at them.
 #include "breakeven/ui/breakeven_chart.h"
-#include "support/palettes.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 
