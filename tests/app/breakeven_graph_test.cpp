@@ -148,6 +148,14 @@ private Q_SLOTS:
                 Click(f.Find<QPushButton>("cmdCalBeV"));
                 ClickTab(f, "tabOptions1", 3);
                 BreakEvenChart& chart = Chart(f);
+                // Dots only while the units are few; beyond, each line from its two ends, two
+                // pixels wide once more than one unit falls on a pixel.
+                QCOMPARE(chart.Series(2)->pointsVisible(), units == 3);
+                if (units > 3) {
+                    QCOMPARE(chart.Series(2)->points(),
+                             (QList<QPointF> {{1, 10}, {units * 1.0, units * 10.0}}));
+                    QCOMPARE(chart.Series(2)->pen().width(), units < 1000 ? 1 : 2);
+                }
                 const auto clickedDrawn = ClickSales(f, units * 0.6);
 
                 Pictures pictures[2];

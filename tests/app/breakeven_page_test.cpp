@@ -51,23 +51,6 @@ const QString kHeader = "Units" + QString(16, ' ') + "Total Costs" + QString(16,
     "Total Sales" + QString(16, ' ') + "Profit";
 const QList<QPointF> kThreeUnitSales {{1, 10}, {2, 20}, {3, 30}};
 
-// A real click on the sales line (ten a unit) at `units`; the message it gives and the one
-// expected: the value of the unit nearest to the pixel clicked.
-std::pair<QString, QString> ClickSales(WindowFixture& f, double units)
-{
-    BreakEvenChart& chart = f.window->BreakEven().Chart();
-    QChart* plot = chart.View()->chart();
-    const QPoint pos = chart.View()->mapFromScene(
-        plot->mapToScene(plot->mapToPosition(QPointF(units, 10 * units), chart.Series(2))));
-    const QPointF clicked =
-        plot->mapToValue(plot->mapFromScene(chart.View()->mapToScene(pos)), chart.Series(2));
-    const std::size_t before = f.services.messages.size();
-    Click(chart.View()->viewport(), pos);
-    const QStringList messages = f.services.MessageTexts();
-    return {f.services.messages.size() > before ? messages.last() : QString(),
-            QStringLiteral("Value of DataPoint = %1").arg(10 * std::round(clicked.x()), 0, 'f', 0)};
-}
-
 } // namespace
 
 class BreakEvenPageTest : public QObject
@@ -252,24 +235,6 @@ private Q_SLOTS:
     // the units lie apart and two where more than one falls on a pixel (the weight the lines had
     // drawn through every unit); and a click on a line answers with the value of the unit nearest
     // to the pixel clicked.
-    void linesDrawnFromTheirCorners()
-    {
-        WindowFixture f;
-        for (const int units : {3, 100, 1000, 32767}) {
-            f.Tab("tabOptions1", 1);
-            f.EnterBreakEven({QString::number(units), "10", "6", "1000"});
-            f.Tab("tabOptions1", 3);
-            QLineSeries* sales = f.window->BreakEven().Chart().Series(2);
-            QCOMPARE(sales->pointsVisible(), units == 3);
-            if (units > 3) {
-                QCOMPARE(SeriesPoints(f, 2),
-                         (QList<QPointF> {{1, 10}, {units * 1.0, units * 10.0}}));
-                QCOMPARE(sales->pen().width(), units < 1000 ? 1 : 2);
-            }
-            const auto [shown, expected] = ClickSales(f, units * 0.6);
-            QCOMPARE(shown, expected);
-        }
-    }
 };
 
 } // namespace vexmoor
