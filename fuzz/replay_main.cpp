@@ -2,13 +2,11 @@
 // kept reproducer run with the ordinary tests, with any compiler. Arguments are files or folders
 // of files; arguments starting with "-" (libFuzzer's options) are ignored.
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -18,24 +16,17 @@ int main(int argc, char** argv)
     namespace fs = std::filesystem;
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
-        const fs::path argument = argv[i];
-        if (argv[i][0] == '-')
-            continue;
-        if (fs::is_directory(argument)) {
-            for (const auto& entry : fs::directory_iterator(argument))
-                if (entry.is_regular_file())
-                    inputs.push_back(entry.path());
-        } else {
-            inputs.push_back(argument);
-        }
+        if (fs::is_directory(argv[i]))
+            for (const auto& entry : fs::directory_iterator(argv[i]))
+                inputs.push_back(entry.path());
+        else if (argv[i][0] != '-')
+            inputs.push_back(argv[i]);
     }
     std::sort(inputs.begin(), inputs.end());
     for (const fs::path& path : inputs) {
         std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            std::fprintf(stderr, "Cannot read %s\n", path.c_str());
-            return 1;
-        }
+        if (!file)
+            return std::fprintf(stderr, "Cannot read %s\n", path.c_str()), 1;
         const std::vector<char> bytes {std::istreambuf_iterator<char>(file), {}};
         std::printf("Running %s\n", path.c_str());
         std::fflush(stdout);

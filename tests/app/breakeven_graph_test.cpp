@@ -4,7 +4,6 @@
 // and a click on a line answers with the value of the unit nearest to it, as it did.
 // VEXMOOR_GRAPH_SHOTS names a folder to keep the pictures in, to look at them.
 #include "breakeven/ui/breakeven_chart.h"
-#include "support/palettes.h"
 #include "support/user_input.h"
 #include "support/window_fixture.h"
 
@@ -149,6 +148,14 @@ private Q_SLOTS:
                 Click(f.Find<QPushButton>("cmdCalBeV"));
                 ClickTab(f, "tabOptions1", 3);
                 BreakEvenChart& chart = Chart(f);
+                // Dots only while the units are few; beyond, each line from its two ends, two
+                // pixels wide once more than one unit falls on a pixel.
+                QCOMPARE(chart.Series(2)->pointsVisible(), units == 3);
+                if (units > 3) {
+                    QCOMPARE(chart.Series(2)->points(),
+                             (QList<QPointF> {{1, 10}, {units * 1.0, units * 10.0}}));
+                    QCOMPARE(chart.Series(2)->pen().width(), units < 1000 ? 1 : 2);
+                }
                 const auto clickedDrawn = ClickSales(f, units * 0.6);
 
                 Pictures pictures[2];

@@ -8,31 +8,15 @@
 #include "calculator/ui/calculator_page.h"
 #include "platform/export/list_table.h"
 #include "platform/export/table_window.h"
-#include "platform/widgets/list_box.h"
-#include "support/scoped_region.h"
-#include "support/user_input.h"
 #include "support/window_fixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QListView>
 #include <QMenu>
-#include <QProcess>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QtTest>
 
 using namespace vexmoor::test;
 
@@ -45,38 +29,11 @@ QString Clipboard()
     return QGuiApplication::clipboard()->text();
 }
 
-// The break-even example: units 3, price 10, variable costs 6, fixed costs 1000, calculated.
-void CalculateBreakEven(WindowFixture& f, const QStringList& entries)
-{
-    ClickTab(Strip(*f.window, "tabOptions"), 2);
-    for (int i = 0; i < entries.size(); ++i)
-        Enter(Named<QLineEdit>(*f.window, "txtBeV", static_cast<std::int16_t>(i)), entries[i]);
-    Click(Named<QPushButton>(*f.window, "cmdCalBeV"));
-}
-
 // 1,200 at 1 % a month over 12 months, flat rate: 112.00 a month; the schedule shown.
 void CalculateLoan(WindowFixture& f, const QString& term = QStringLiteral("12"))
 {
-    ClickTab(Strip(*f.window, "tabOptions"), 3);
-    ClickTab(Strip(*f.window, "tabOptions2"), 1);
-    Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 0), "1200");
-    test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_2"), "Flat");
-    Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 1), "1");
-    test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_0"), "Month");
-    Enter(Named<QLineEdit>(*f.window, "txtCalRpy", 2), term);
-    ClickTab(Strip(*f.window, "tabOptions2"), 3);
-}
-
-// 224.00 a month on the same terms from the Principal page: 2,400.00.
-void CalculatePrincipal(WindowFixture& f)
-{
-    ClickTab(Strip(*f.window, "tabOptions2"), 2);
-    Enter(Named<QLineEdit>(*f.window, "txtCalPrn", 0), "224");
-    test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_3"), "Flat");
-    Enter(Named<QLineEdit>(*f.window, "txtCalPrn", 3), "1");
-    test::ChooseByTyping(f.Find<QComboBox>("cboIntRat_1"), "Month");
-    Enter(Named<QLineEdit>(*f.window, "txtCalPrn", 2), "12");
-    ClickTab(Strip(*f.window, "tabOptions2"), 3);
+    f.EnterRepayment("1200", "Flat", "1", "Month", term);
+    f.Tab("tabOptions2", 3);
 }
 
 // The output of a poppler-utils program on a file.
@@ -146,12 +103,6 @@ int Colours(const QImage& image)
     return static_cast<int>(colours.size());
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 } // namespace
 
 class ExportTest : public QObject
@@ -181,14 +132,14 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(QStringLiteral("(before)"));
         QTest::keyClicks(f.window.get(), typed);
         const CalculatorState state = f.window->Calculator().State();
-        const QString display = Named<QLabel>(*f.window, "lblDisplay")->text();
+        const QString display = f.Display();
         QTest::keyClick(f.window.get(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(Clipboard(), copied);
         QGuiApplication::clipboard()->setText(QStringLiteral("(before)"));
         QTest::keyClick(f.window.get(), Qt::Key_Insert, Qt::ControlModifier);
         QCOMPARE(Clipboard(), copied);
         QVERIFY(f.window->Calculator().State() == state);
-        QCOMPARE(Named<QLabel>(*f.window, "lblDisplay")->text(), display);
+        QCOMPARE(f.Display(), display);
     }
 
     // A clipboard text pasted by each key and by the menu, after "5+".
@@ -223,10 +174,9 @@ private Q_SLOTS:
             if (i + 1 < std::size(pastes))
                 pastes[i](f.window.get());
             else
-                PickFromMenu(Named<QLabel>(*f.window, "lblDisplay"), "lblDisplayMenu",
-                             Qt::Key_unknown, 'p');
+                PickFromMenu(f.Find("lblDisplay"), "lblDisplayMenu", Qt::Key_unknown, 'p');
             QTest::keyClick(f.window.get(), Qt::Key_Equal);
-            QCOMPARE(Named<QLabel>(*f.window, "lblDisplay")->text(), display);
+            QCOMPARE(f.Display(), display);
             QCOMPARE(f.services.beeps, beeps);
         }
     }
@@ -236,33 +186,40 @@ private Q_SLOTS:
     {
         WindowFixture f;
         QTest::keyClicks(f.window.get(), "7");
-        ClickTab(Strip(*f.window, "tabOptions"), 2);
-        TypeInto(Named<QLineEdit>(*f.window, "txtBeV", 1), "42");
-        QTest::keyClick(Named<QLineEdit>(*f.window, "txtBeV", 1), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(Named<QLineEdit>(*f.window, "txtBeV", 1), Qt::Key_C, Qt::ControlModifier);
+        f.Tab("tabOptions", 2);
+        TypeInto(f.Field("txtBeV", 1), "42");
+        QTest::keyClick(f.Field("txtBeV", 1), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(f.Field("txtBeV", 1), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(Clipboard(), QStringLiteral("42"));
-        QCOMPARE(Named<QLabel>(*f.window, "lblDisplay")->text(), QStringLiteral("7."));
+        QCOMPARE(f.Display(), QStringLiteral("7."));
     }
 
     // Lines chosen with clicks and Shift/Ctrl, Ctrl+A, and the menu's Copy All, in two regions.
-    void analysisListCopy_data()
+    // Lines chosen with clicks and Shift/Ctrl, Ctrl+A, and the menu's Copy All; then Save as CSV…
+    // by Shift+F10: the suggested name, the file against its golden copy, and a folder that does
+    // not exist.
+    void analysisCopiedAndSaved_data()
     {
         QTest::addColumn<QString>("region");
         QTest::addColumn<QString>("secondAndThird");
+        QTest::addColumn<QString>("golden");
         QTest::newRow("en_US") << "en_US"
-                               << "2\t1,012.00\t20.00\t-992.00\n3\t1,018.00\t30.00\t-988.00\n";
+                               << "2\t1,012.00\t20.00\t-992.00\n3\t1,018.00\t30.00\t-988.00\n"
+                               << "break_even_analysis.csv";
         QTest::newRow("de_DE") << "de_DE"
-                               << "2\t1.012,00\t20,00\t-992,00\n3\t1.018,00\t30,00\t-988,00\n";
+                               << "2\t1.012,00\t20,00\t-992,00\n3\t1.018,00\t30,00\t-988,00\n"
+                               << "break_even_analysis_de_de.csv";
     }
-    void analysisListCopy()
+    void analysisCopiedAndSaved()
     {
         QFETCH(QString, region);
         QFETCH(QString, secondAndThird);
+        QFETCH(QString, golden);
         const ScopedRegion scoped(region);
         WindowFixture f;
-        CalculateBreakEven(f, {"3", "10", "6", "1000"});
-        ClickTab(Strip(*f.window, "tabOptions1"), 2);
-        QListView* view = List(*f.window, "lstBev")->View();
+        f.EnterBreakEven({"3", "10", "6", "1000"});
+        f.Tab("tabOptions1", 2);
+        QListView* view = f.ListBox("lstBev")->View();
         view->scrollToTop();
         QCoreApplication::processEvents();
         const auto line = [&](int row) {
@@ -272,7 +229,7 @@ private Q_SLOTS:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, line(3));
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(Clipboard(), secondAndThird);
-        // Ctrl+click takes line 2 out again; Shift+Up from line 3 reaches line 1 (and only 1).
+        // Ctrl+click takes line 2 out again.
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, line(2));
         QTest::keyClick(view, Qt::Key_Insert, Qt::ControlModifier);
         QCOMPARE(Clipboard(), secondAndThird.section('\n', 1));
@@ -288,31 +245,10 @@ private Q_SLOTS:
         PickFromMenu(view, "lstBevMenu", Qt::Key_Menu, 'a');
         QCOMPARE(Clipboard(), all);
         QVERIFY2(f.services.messages.empty(), qPrintable(f.services.MessageTexts().join('|')));
-    }
 
-    // Save as CSV… by Shift+F10: the suggested name, the file against its golden copy, and a
-    // folder that does not exist.
-    void analysisSavedAsCsv_data()
-    {
-        QTest::addColumn<QString>("region");
-        QTest::addColumn<QString>("golden");
-        QTest::newRow("en_US") << "en_US"
-                               << "break_even_analysis.csv";
-        QTest::newRow("de_DE") << "de_DE"
-                               << "break_even_analysis_de_de.csv";
-    }
-    void analysisSavedAsCsv()
-    {
-        QFETCH(QString, region);
-        QFETCH(QString, golden);
-        const ScopedRegion scoped(region);
-        WindowFixture f;
-        CalculateBreakEven(f, {"3", "10", "6", "1000"});
-        ClickTab(Strip(*f.window, "tabOptions1"), 2);
         const QString path = f.logFolder.filePath("analysis.csv");
         const QString unwritable = f.logFolder.filePath("no-such-folder/analysis.csv");
         f.services.savePaths = QStringList {path, unwritable, QString()};
-        QListView* view = List(*f.window, "lstBev")->View();
         for (int i = 0; i < 3; ++i)
             PickFromMenu(view, "lstBevMenu", Qt::Key_F10, 's', Qt::ShiftModifier);
 
@@ -336,7 +272,7 @@ private Q_SLOTS:
     {
         WindowFixture f;
         CalculateLoan(f);
-        QListView* view = List(*f.window, "lstLsd")->View();
+        QListView* view = f.ListBox("lstLsd")->View();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(view->model()->index(1, 0)).center());
         QTest::keyClick(view, Qt::Key_End, Qt::ShiftModifier);
@@ -357,9 +293,9 @@ private Q_SLOTS:
     void graphCopiedAndSaved()
     {
         WindowFixture f;
-        CalculateBreakEven(f, {"3", "10", "6", "20"});
-        ClickTab(Strip(*f.window, "tabOptions1"), 3);
-        QWidget* graph = Named<QWidget>(*f.window, "chtBeVAny");
+        f.EnterBreakEven({"3", "10", "6", "20"});
+        f.Tab("tabOptions1", 3);
+        QWidget* graph = f.Find("chtBeVAny");
         const QSize expected = graph->size() * graph->devicePixelRatioF();
         QVERIFY(!expected.isEmpty());
 
@@ -423,7 +359,7 @@ private Q_SLOTS:
         const ScopedRegion scoped(region);
         WindowFixture f;
         CalculateLoan(f);
-        QListView* list = List(*f.window, "lstLsd")->View();
+        QListView* list = f.ListBox("lstLsd")->View();
         QTest::keyClick(list, Qt::Key_T, Qt::ControlModifier);
         CalculateLoan(f, QStringLiteral("6"));
         QTest::keyClick(list, Qt::Key_T, Qt::ControlModifier);
@@ -511,17 +447,23 @@ private Q_SLOTS:
         f.services.printPath = pdf;
         if (loan)
             CalculateLoan(f);
-        if (way == "table") // the schedule from the Principal page: its entries go in the report
-            CalculatePrincipal(f);
-        else
-            CalculateBreakEven(f, {"100", "10", "6", "1000"});
-        platform::ListBox* list = loan ? List(*f.window, "lstLsd") : List(*f.window, "lstBev");
+        if (way == "table") { // the schedule from the Principal page: 224.00 a month, 2,400.00
+            f.Tab("tabOptions2", 2);
+            Enter(f.Field("txtCalPrn", 0), "224");
+            ChooseByTyping(f.Find<QComboBox>("cboIntRat_3"), "Flat");
+            Enter(f.Field("txtCalPrn", 3), "1");
+            ChooseByTyping(f.Find<QComboBox>("cboIntRat_1"), "Month");
+            Enter(f.Field("txtCalPrn", 2), "12");
+            f.Tab("tabOptions2", 3);
+        } else {
+            f.EnterBreakEven({"100", "10", "6", "1000"});
+        }
+        platform::ListBox* list = loan ? f.ListBox("lstLsd") : f.ListBox("lstBev");
         if (way == "list") {
             PickFromMenu(list->View(), "lstLsdMenu", Qt::Key_Menu, 'd');
         } else if (way == "graph") {
-            ClickTab(Strip(*f.window, "tabOptions1"), 3);
-            PickFromMenu(Named<QWidget>(*f.window, "chtBeVAny"), "chtBeVAnyMenu", Qt::Key_unknown,
-                         'p');
+            f.Tab("tabOptions1", 3);
+            PickFromMenu(f.Find("chtBeVAny"), "chtBeVAnyMenu", Qt::Key_unknown, 'p');
         } else {
             QTest::keyClick(list->View(), Qt::Key_T, Qt::ControlModifier);
             auto* table = f.window->findChild<platform::TableWindow*>();
@@ -556,22 +498,22 @@ private Q_SLOTS:
     void reportPdfNotWritten()
     {
         WindowFixture f;
-        CalculateBreakEven(f, {"32767", "10", "6", "1000"});
-        ClickTab(Strip(*f.window, "tabOptions1"), 2);
+        f.EnterBreakEven({"32767", "10", "6", "1000"});
+        f.Tab("tabOptions1", 2);
         const QString kept = f.logFolder.filePath("kept.pdf");
         QFile file(kept);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("before") == 6);
         file.close();
         const QString unwritable = kept + "/report.pdf"; // under a file, even for root
         f.services.savePaths = QStringList {unwritable, kept};
-        PickFromMenu(List(*f.window, "lstBev")->View(), "lstBevMenu", Qt::Key_Menu, 'd');
+        PickFromMenu(f.ListBox("lstBev")->View(), "lstBevMenu", Qt::Key_Menu, 'd');
         QCOMPARE(f.services.messages.size(), std::size_t {1});
         QVERIFY(f.services.messages.front().warning);
         QCOMPARE(f.services.messages.front().title, QStringLiteral("Save as PDF"));
         QVERIFY(f.services.messages.front().text.contains(unwritable));
 
         const CancelProgress cancel;
-        PickFromMenu(List(*f.window, "lstBev")->View(), "lstBevMenu", Qt::Key_Menu, 'd');
+        PickFromMenu(f.ListBox("lstBev")->View(), "lstBevMenu", Qt::Key_Menu, 'd');
         QCOMPARE(f.services.messages.size(), std::size_t {1});
         QCOMPARE(ReadAll(kept), QByteArray("before"));
         QCOMPARE(QDir(f.logFolder.path()).entryList(QDir::Files), QStringList {"kept.pdf"});

@@ -16,14 +16,9 @@ using namespace test;
 
 TEST(CalculatorClipboard, CopyWritesTheShownNumberInTheRegion)
 {
-    struct Row
-    {
-        const char* display;
-        RegionalFormat format;
-        const char* copied; // nullptr: nothing is copied
-    };
+    // The display, the region, what is copied (nullptr: nothing).
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, RegionalFormat, const char*> rows[] = {
         // The trailing point of whole numbers goes, a dropped leading zero comes back.
         {"0.", EnUs(), "0"},        {"15.", EnUs(), "15"},        {".5", EnUs(), "0.5"},
         {"-.5", EnUs(), "-0.5"},    {"05.", EnUs(), "5"},         {"1.50", EnUs(), "1.50"},
@@ -36,13 +31,10 @@ TEST(CalculatorClipboard, CopyWritesTheShownNumberInTheRegion)
         {"1E+.", EnUs(), nullptr},
     };
     // clang-format on
-    for (const Row& row : rows) {
-        const std::optional<std::string> copied = CalculatorCopyText(row.display, row.format);
-        if (row.copied == nullptr)
-            EXPECT_FALSE(copied) << row.display;
-        else
-            EXPECT_EQ(copied.value_or("(none)"), row.copied) << row.display;
-    }
+    for (const auto& [display, format, copied] : rows)
+        EXPECT_EQ(CalculatorCopyText(display, format).value_or("(none)"),
+                  copied ? copied : "(none)")
+            << display;
 }
 
 // Presses the captions of `typed` (blank-separated), pastes `text` and returns the display, or
@@ -68,14 +60,14 @@ std::string DisplayAfterPaste(const char* typed, const std::string& text,
 
 TEST(CalculatorClipboard, PasteTypesTheNumberOverTheEntry)
 {
+    // A name, the keys pressed before the paste, the text, the region, the display ("beep":
+    // refused, nothing pressed) and keys pressed after.
     struct Row
     {
-        const char* name;
-        const char* typed; // keys pressed before the paste
+        const char *name, *typed;
         std::string text;
         RegionalFormat format;
-        const char* display; // "beep": refused, nothing pressed
-        const char* after = ""; // keys pressed after the paste
+        const char *display, *after = "";
     };
     // clang-format off
     const Row rows[] = {

@@ -12,62 +12,6 @@ FakeServices::FakeServices()
     stateFolder = folder + QStringLiteral("/state/quenbry-vexmoor");
 }
 
-void FakeServices::ShowMessage(const QString& text, const QString& title)
-{
-    messages.push_back({text, title});
-    if (onMessage)
-        onMessage(messages.back());
-}
-
-void FakeServices::ShowWarning(const QString& text, const QString& title)
-{
-    messages.push_back({text, title, true});
-    if (onMessage)
-        onMessage(messages.back());
-}
-
-void FakeServices::Beep()
-{
-    ++beeps;
-}
-
-void FakeServices::OpenUrl(const QString& address)
-{
-    openedUrls.append(address);
-}
-
-QString FakeServices::ExecutableFolder()
-{
-    return folder;
-}
-
-QString FakeServices::ExecutableBaseName()
-{
-    return baseName;
-}
-
-bool FakeServices::UserOwnsFolder(const QString&)
-{
-    return ownsFolder;
-}
-
-QString FakeServices::StateFolder()
-{
-    return stateFolder;
-}
-
-QString FakeServices::LocalDateTimeText()
-{
-    return dateTimeText;
-}
-
-QString FakeServices::SaveFileName(const QString& title, const QString& suggestedPath,
-                                   const QString& filters)
-{
-    saveDialogs.push_back({title, suggestedPath, filters});
-    return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
-}
-
 bool FakeServices::Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
 {
     ++printDialogs;
@@ -106,17 +50,6 @@ QStringList FakeServices::LogLines() const
             line.chop(1);
     }
     return lines;
-}
-
-ScopedServices::ScopedServices(platform::Services& services)
-    : m_previous(&platform::CurrentServices())
-{
-    platform::SetServices(&services);
-}
-
-ScopedServices::~ScopedServices()
-{
-    platform::SetServices(m_previous);
 }
 
 } // namespace vexmoor::test

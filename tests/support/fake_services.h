@@ -7,6 +7,7 @@
 
 #include "platform/services/services.h"
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -51,17 +52,24 @@ public:
     // Runs while the "message box" is up, for a test that needs to act at that moment.
     std::function<void(const Message&)> onMessage;
 
-    void ShowMessage(const QString& text, const QString& title) override;
-    void ShowWarning(const QString& text, const QString& title) override;
-    void Beep() override;
-    void OpenUrl(const QString& address) override;
-    QString ExecutableFolder() override;
-    QString ExecutableBaseName() override;
-    bool UserOwnsFolder(const QString& folder) override;
-    QString StateFolder() override;
-    QString LocalDateTimeText() override;
+    void ShowMessage(const QString& text, const QString& title) override { Show({text, title}); }
+    void ShowWarning(const QString& text, const QString& title) override
+    {
+        Show({text, title, true});
+    }
+    void Beep() override { ++beeps; }
+    void OpenUrl(const QString& address) override { openedUrls.append(address); }
+    QString ExecutableFolder() override { return folder; }
+    QString ExecutableBaseName() override { return baseName; }
+    bool UserOwnsFolder(const QString&) override { return ownsFolder; }
+    QString StateFolder() override { return stateFolder; }
+    QString LocalDateTimeText() override { return dateTimeText; }
     QString SaveFileName(const QString& title, const QString& suggestedPath,
-                         const QString& filters) override;
+                         const QString& filters) override
+    {
+        saveDialogs.push_back({title, suggestedPath, filters});
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
     bool Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
     // The texts of the messages shown so far, in order.
@@ -72,20 +80,31 @@ public:
     QStringList LogLines() const;
 
 private:
+    void Show(const Message& message)
+    {
+        messages.push_back(message);
+        if (onMessage)
+            onMessage(messages.back());
+    }
     QTemporaryDir m_ownFolder;
 };
+
+// The bytes of a file; none when it cannot be read.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Puts `services` in place for its lifetime and then restores the services that were in use.
 class ScopedServices
 {
 public:
-    explicit ScopedServices(platform::Services& services);
-    ~ScopedServices();
-    ScopedServices(const ScopedServices&) = delete;
-    ScopedServices& operator=(const ScopedServices&) = delete;
+    explicit ScopedServices(platform::Services& services) { platform::SetServices(&services); }
+    ~ScopedServices() { platform::SetServices(m_previous); }
 
 private:
-    platform::Services* m_previous;
+    platform::Services* m_previous = &platform::CurrentServices();
 };
 
 } // namespace vexmoor::test

@@ -6,6 +6,8 @@
 
 #include "common/core/number_text.h"
 
+#include <array>
+
 namespace vexmoor::test {
 
 inline RegionalFormat EnUs()
@@ -32,5 +34,9 @@ inline RegionalFormat SvSe()
 {
     return {",", "\u00A0", 3, 3, "\u2212"};
 }
+
+// All of the above, and a region that writes no grouping at all.
+inline const std::array<RegionalFormat, 7> kRegions = {
+    EnUs(), DeDe(), FrFr(), DeCh(), HiIn(), SvSe(), RegionalFormat {".", "", 3, 3, "-"}};
 
 } // namespace vexmoor::test
