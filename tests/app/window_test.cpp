@@ -1,10 +1,6 @@
-// The main window through its real widgets: the design's figures for a sample of controls of
-// every page, looks and screen-reader names, the page switch, what Tab and access keys reach,
-// the links, and closing; pages made late (on their first visit, or once the window has been
-// painted) as if made at once. And the window's keyboard: calculator keys by key code and by
-// character, each physical key acting once, the focus moving to the pressed key, every key of the
-// pad wired to its caption, Ctrl+Tab through every page and sub-page, and keys on the other pages
-// reaching the focused control untouched; F1 opening the Help window.
+// The main window through its real widgets: the design's figures and looks, the pages and their
+// switch, Tab order and access keys, links, closing, pages made late; and its keyboard: the
+// calculator keys, Ctrl+Tab through every page and sub-page, keys on other pages, F1 for Help.
 #include "calculator/core/calculator_engine.h"
 #include "calculator/ui/calculator_page.h"
 #include "loan/ui/loan_page.h"
@@ -287,18 +283,6 @@ private Q_SLOTS:
         }
     }
 
-    void accessKeysOfHiddenPagesDoNothing()
-    {
-        WindowFixture f;
-        // Alt+R is "Calculate &Repayment" and the "&Repayment " sub tab: both on the hidden loan
-        // page.
-        auto* button = f.Find<QPushButton>("cmdCalc_3");
-        button->setFocus();
-        QTest::keyClick(button, Qt::Key_R, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), button);
-        QVERIFY(f.window->calculatorPageActive);
-    }
-
     void linksOpenTheirAddresses()
     {
         WindowFixture f;
@@ -326,18 +310,21 @@ private Q_SLOTS:
     }
 
     // Pages made late (on their first visit, or once the window has been painted) end up as if
-    // made at once, and a page made on its first visit works at once.
-    void pagesMadeAfterThePaintMatchPagesMadeAtOnce()
+    // made at once, and work at once.
+    void pagesMadeLateMatchPagesMadeAtOnce()
     {
         WindowFixture atOnce;
         Strip(*atOnce.window, "tabOptions")->Select(3);
         Strip(*atOnce.window, "tabOptions")->Select(1);
-        // The loan page is visited before the window is shown, so the pages are made out of order.
+        // Before the window is painted only the calculator page exists; the loan page is visited
+        // then, so the pages are made out of order.
         WindowFixture later(Later::OnFirstVisit, false);
+        for (int page = 0; page < kMainPageCount; ++page)
+            QCOMPARE(later.window->PageBuilt(static_cast<MainPage>(page)), page == 0);
         Strip(*later.window, "tabOptions")->Select(3);
+        QVERIFY(later.window->Loan().Prepared() && later.window->Loan().RepaymentPageActive());
         Strip(*later.window, "tabOptions")->Select(1);
-        QVERIFY(later.window->PageBuilt(MainPage::Loan) &&
-                !later.window->PageBuilt(MainPage::BreakEven));
+        QVERIFY(!later.window->PageBuilt(MainPage::BreakEven));
         later.Show();
         QTRY_VERIFY(later.window->PageBuilt(MainPage::BreakEven) &&
                     later.window->PageBuilt(MainPage::TalkToUs) &&
@@ -349,35 +336,10 @@ private Q_SLOTS:
         for (const QString& name : expected.keys())
             QCOMPARE(name + ": " + actual.value(name), name + ": " + expected.value(name));
         QCOMPARE(FocusChain(*later.window), FocusChain(*atOnce.window));
+        later.EnterBreakEven({"100", "10", "6", "1000"});
+        QCOMPARE(later.Field("txtBeV", 9)->text(), QStringLiteral("250"));
+        QCOMPARE(later.ListBox("lstBev")->Count(), 101);
         QVERIFY(later.services.messages.empty());
-    }
-
-    void aPageVisitedFirstIsMadeAndWorks()
-    {
-        // Before the window is painted only the calculator page exists.
-        WindowFixture f(Later::OnFirstVisit, false);
-        for (int page = 0; page < kMainPageCount; ++page)
-            QCOMPARE(f.window->PageBuilt(static_cast<MainPage>(page)), page == 0);
-
-        // Made by the visit, cleared as loading clears it, and working through its widgets.
-        Strip(*f.window, "tabOptions")->Select(2);
-        QVERIFY(f.window->PageBuilt(MainPage::BreakEven) && !f.window->PageBuilt(MainPage::Loan));
-        f.Show();
-        QVERIFY(f.window->breakEvenPageActive);
-        const char* texts[] = {"100", "10", "6", "1000"};
-        for (int i = 0; i < 4; ++i)
-            TypeInto(f.Find<QLineEdit>(QStringLiteral("txtBeV_%1").arg(i).toLatin1()), texts[i]);
-        f.Press("cmdCalBeV");
-        QCOMPARE(f.Find<QLineEdit>("txtBeV_9")->text(), QStringLiteral("250"));
-        QCOMPARE(f.ListBox("lstBev")->Count(), 101);
-
-        // The loan page, if the idle moments have not made it already: its lists filled and its
-        // first sub-page shown.
-        f.Tab("tabOptions", 3);
-        QVERIFY(f.window->Loan().Prepared() && f.window->Loan().RepaymentPageActive());
-        QCOMPARE(f.Find<QComboBox>("cboIntRat_2")->count(), 3);
-        QVERIFY(f.Find<QLineEdit>("txtCalRpy_0")->isVisible());
-        QVERIFY(f.services.messages.empty());
     }
 
     // What stops the program at start-up: a control the layout puts on no page, a control its page
@@ -385,9 +347,6 @@ private Q_SLOTS:
     // member.
     void controlsAPageCannotTakeAreNamed()
     {
-        for (const int page : ControlPages())
-            QVERIFY(page >= -1 && page < kMainPageCount);
-
         QWidget host;
         auto* edit = new QLineEdit(&host);
         auto* label = new QLabel(&host);
@@ -453,11 +412,17 @@ private Q_SLOTS:
 
     // Every button and tab of every page and sub-page is reached by its access key, pressed as
     // often as other controls share it; the page's own controls come before a tab that leaves.
+    // Those of hidden pages do nothing.
     void accessKeysReachEveryButtonAndTab()
     {
         WindowFixture f;
         QVERIFY(f.exposed);
         frmVexmoor& w = *f.window;
+        // Alt+R: "Calculate &Repayment" and the "&Repayment " sub tab, both on the hidden loan
+        // page.
+        f.Find<QPushButton>("cmdCalc_3")->setFocus();
+        QTest::keyClick(w.focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QVERIFY(w.focusWidget() == f.Find<QPushButton>("cmdCalc_3") && w.calculatorPageActive);
         const QList<QList<int>> states = {{1, 1, 1}, {2, 1, 1}, {2, 2, 1}, {2, 3, 1}, {3, 1, 1},
                                           {3, 1, 2}, {3, 1, 3}, {4, 1, 1}, {5, 1, 1}};
         const char* strips[] = {"tabOptions", "tabOptions1", "tabOptions2"};
