@@ -129,7 +129,8 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void controlsStandWhereTheDesignPutsThem()
+    // The design's figures, Tab order and looks for a sample of controls, and screen-reader names.
+    void controlsFollowTheDesign()
     {
         // Rectangles in twips; a caption of nullptr is not compared (fields, lists, long texts).
         const struct
@@ -153,6 +154,7 @@ private Q_SLOTS:
                 caption + " [" + tip + "]";
         };
         WindowFixture f;
+        QVERIFY(f.exposed);
         for (const auto& row : rows) {
             auto* widget = f.Find<QWidget>(row.name);
             QVERIFY2(widget, row.name);
@@ -164,19 +166,15 @@ private Q_SLOTS:
         }
         QCOMPARE(Strip(*f.window, "tabOptions")->Bar()->tabToolTip(2),
                  QStringLiteral("Calculate and Generate Loan Schedules"));
-    }
 
-    void tabOrderFollowsTheDesign()
-    {
         // Stretches of the Tab order, each walked with the Tab key from its first control.
-        const std::pair<int, const char*> rows[] = {
+        const std::pair<int, const char*> tabRows[] = {
             {1, "cmdCalc_1 cmdCalc_0 cmdCalc_23 cmdCalc_24"},
             {2, "txtBeV_2 txtBeV_3 cmdCalBeV cmdClrBeV"},
             {3,
              "txtCalRpy_0 cboIntRat_2 txtCalRpy_1 cboIntRat_0 txtCalRpy_2 cboCalRpy_3 cmdCalRpy"},
         };
-        for (auto [tab, stretch] : rows) {
-            WindowFixture f;
+        for (auto [tab, stretch] : tabRows) {
             Strip(*f.window, "tabOptions")->Select(tab);
             const QStringList chain = QString(stretch).split(' ');
             f.Find<QWidget>(qPrintable(chain[0]))->setFocus();
@@ -187,12 +185,8 @@ private Q_SLOTS:
             }
             QCOMPARE(walked, chain);
         }
-    }
+        Strip(*f.window, "tabOptions")->Select(1);
 
-    void looksAndScreenReaderNames()
-    {
-        WindowFixture f;
-        QVERIFY(f.exposed);
         QCOMPARE(f.window->minimumSize(), f.window->maximumSize()); // its size: readability_test
         QTRY_VERIFY(!f.window->windowIcon().isNull()); // set at the first paint
         // The panels take their colours at load; the Disclaimer's keeps its design colours.
