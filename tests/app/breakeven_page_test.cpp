@@ -213,6 +213,7 @@ private Q_SLOTS:
         QCOMPARE(SeriesPoints(f, 1), (QList<QPointF> {{1, 26}, {2, 32}, {3, 38}}));
         QCOMPARE(SeriesPoints(f, 2), kThreeUnitSales);
         QCOMPARE(SeriesPoints(f, 3), (QList<QPointF> {{1, 20}, {2, 20}, {3, 20}}));
+        QVERIFY(f.window->BreakEven().Chart().Series(2)->pointsVisible()); // dots while few
         QChartView* view = f.window->BreakEven().Chart().View();
         QStringList names;
         for (QLegendMarker* marker : view->chart()->legend()->markers())
