@@ -64,22 +64,16 @@ TEST(LoanNumbers, ResultTextsModesAndEntries)
     for (const char* other : {"End-of-Term Lump Sum", "", "Weekly [7] ", "weekly [7]"})
         EXPECT_EQ(NormaliseRepaymentMode(other), "Monthly [12]") << '"' << other << '"';
 
-    // Leaving an entry field: its decimals, and amounts the program cannot hold to the cent
-    // refused like a text that is no number; the rate and term are no money. "": refused.
+    // Leaving an entry field rewrites it with its decimals; the rate and term are no money, so
+    // they may pass the amounts' limit. (Refused entries: through the window, entries_test.)
     using P = LoanEntryPage;
     // clang-format off
-    const std::tuple<P, std::int16_t, const char*, const char*, int> entries[] = {
-        {P::Repayment, 0, "1234.5", "1,234.50", 0},  {P::Repayment, 1, "1e13", "10,000,000,000,000.0000", 0},
-        {P::Principal, 2, "12.5", "13", 0},          {P::Principal, 0, "-9999999999999.99", "-9,999,999,999,999.99", 0},
-        {P::Principal, 0, "-9999999999999.996", "", 13}, {P::Repayment, 0, "1e308", "", 13},
-        {P::Repayment, 2, "1e400", "", 6},           {P::Principal, 3, "abc", "", 13}};
+    const std::tuple<P, std::int16_t, const char*, const char*> entries[] = {
+        {P::Repayment, 0, "1234.5", "1,234.50"}, {P::Repayment, 1, "1e13", "10,000,000,000,000.0000"},
+        {P::Principal, 2, "12.5", "13"},         {P::Principal, 0, "-9999999999999.99", "-9,999,999,999,999.99"}};
     // clang-format on
-    for (const auto& [page, field, text, expected, error] : entries) {
-        std::string shown;
-        EXPECT_EQ(FailureOf([&] { shown = ReformatLoanField(page, field, text, EnUs()); }), error)
-            << text;
-        EXPECT_EQ(shown, expected) << text;
-    }
+    for (const auto& [page, field, text, expected] : entries)
+        EXPECT_EQ(ReformatLoanField(page, field, text, EnUs()), expected) << text;
 }
 
 TEST(LoanTerms, ConversionByRatePeriodAndMode)
