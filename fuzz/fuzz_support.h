@@ -1,8 +1,6 @@
 // What the fuzz targets share besides the core tests' helpers and properties (tests/core/support):
-// reading a fuzzer's bytes as choices and texts, and stopping a run on a broken property.
-//
-// An input is read front to back: a choice takes one byte ('0' is the first choice, so seed files
-// can be typed by hand), a line takes the text up to the next line end.
+// reading a fuzzer's bytes as choices and lines, and stopping a run on a broken property.
+// A choice takes one byte ('0' is the first choice, so seed files can be typed by hand).
 #pragma once
 
 #include "errors/core/failure.h"
@@ -53,20 +51,19 @@ private:
 };
 
 // Stops the run with what broke and the text it broke on; libFuzzer keeps the input.
-inline void Require(bool holds, std::string_view property, std::string_view text = {})
+inline void Require(bool holds, std::string_view property, std::string_view text = "")
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "Broken: %s\n  text: \"", std::string(property).c_str());
-    std::fwrite(text.data(), 1, text.size(), stderr);
-    std::fputs("\"\n", stderr);
-    std::abort();
+    if (!holds) {
+        std::fprintf(stderr, "Broken: %.*s\n  text: \"%.*s\"\n", int(property.size()),
+                     property.data(), int(text.size()), text.data());
+        std::abort();
+    }
 }
 
 // Runs `run`, which must complete or fail with one of `allowed`; returns the error number.
 template<typename Run>
 int RequireFailureIn(std::initializer_list<ErrorNumber> allowed, Run run,
-                     std::string_view text = {})
+                     std::string_view text = "")
 {
     const int number = FailureOf(run);
     bool known = number == 0;
@@ -74,15 +71,6 @@ int RequireFailureIn(std::initializer_list<ErrorNumber> allowed, Run run,
         known = known || number == static_cast<int>(n);
     Require(known, "failure " + std::to_string(number) + " escaped", text);
     return number;
-}
-
-// A text the program wrote, read back in the same region; the run stops if it is no number.
-inline double ReadBack(std::string_view text, const RegionalFormat& format)
-{
-    double value = 0;
-    RequireFailureIn(
-        {}, [&] { value = ParseNumber(text, format); }, text);
-    return value;
 }
 
 } // namespace vexmoor::fuzz

@@ -1,33 +1,31 @@
 // Runs a fuzz target over saved inputs without libFuzzer, so that the seed corpora and every
 // kept reproducer run with the ordinary tests, with any compiler. Arguments are files or folders
 // of files; arguments starting with "-" (libFuzzer's options) are ignored.
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
+#include <set>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv)
 {
     namespace fs = std::filesystem;
-    std::vector<fs::path> inputs;
+    std::set<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
         if (fs::is_directory(argv[i]))
-            for (const auto& entry : fs::directory_iterator(argv[i]))
-                inputs.push_back(entry.path());
+            inputs.insert(fs::directory_iterator(argv[i]), fs::directory_iterator());
         else if (argv[i][0] != '-')
-            inputs.push_back(argv[i]);
+            inputs.insert(argv[i]);
     }
-    std::sort(inputs.begin(), inputs.end());
     for (const fs::path& path : inputs) {
         std::ifstream file(path, std::ios::binary);
         if (!file)
             return std::fprintf(stderr, "Cannot read %s\n", path.c_str()), 1;
-        const std::vector<char> bytes {std::istreambuf_iterator<char>(file), {}};
+        const std::string bytes {std::istreambuf_iterator<char>(file), {}};
         std::printf("Running %s\n", path.c_str());
         std::fflush(stdout);
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());

@@ -37,68 +37,40 @@ TEST(CalculatorClipboard, CopyWritesTheShownNumberInTheRegion)
             << display;
 }
 
-// Presses the captions of `typed` (blank-separated), pastes `text` and returns the display, or
-// "beep" when the paste is refused.
-std::string DisplayAfterPaste(const char* typed, const std::string& text,
-                              const RegionalFormat& format, const char* after = "")
-{
-    CalculatorState state;
-    const auto press = [&](const char* sequence) {
-        std::istringstream in(sequence);
-        for (std::string caption; in >> caption;)
-            PressCalculatorKey(state, caption);
-    };
-    press(typed);
-    const auto keys = CalculatorPasteKeys(text, format);
-    if (!keys)
-        return "beep";
-    for (const std::int16_t key : *keys)
-        PressCalculatorKey(state, CalculatorKeyCaption(key));
-    press(after);
-    return CalculatorDisplay(state);
-}
-
+// Presses the captions of `typed` (blank-separated), pastes `text`, presses `after` and returns the
+// display, or "beep" when the paste is refused (and nothing pressed).
 TEST(CalculatorClipboard, PasteTypesTheNumberOverTheEntry)
 {
-    // A name, the keys pressed before the paste, the text, the region, the display ("beep":
-    // refused, nothing pressed) and keys pressed after.
-    struct Row
-    {
-        const char *name, *typed;
-        std::string text;
-        RegionalFormat format;
-        const char *display, *after = "";
-    };
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, std::string, RegionalFormat, const char*, const char*> rows[] = {
         // Numbers replace the entry; blanks and a spreadsheet cell's line end are dropped.
-        {"whole",              "",      "12",          EnUs(), "12."},
-        {"over typed digits",  "3 4",   "5",           EnUs(), "5."},
-        {"cell with line end", "",      " 0.5\r\n",    EnUs(), ".5"},
-        {"negative",           "",      "-1,234.5",    EnUs(), "-1234.5"},
-        {"second operand",     "5 +",   "2",           EnUs(), "7.", "="},
-        {"after an error",     "1 / 0 =", "4",         EnUs(), "4."},
-        {"minus zero",         "",      "-0",          EnUs(), "0."},
-        {"region grouping",    "",      "1.234,5",     DeDe(), "1234.5"},
-        {"calculator's point", "",      "1.5",         DeDe(), "1.5"},
-        {"region wins",        "",      "1.234",       DeDe(), "1234."},
-        {"narrow no-break",    "",      "1\u202F234,5", FrFr(), "1234.5"},
-        {"region minus",       "",      "\u22122,5",   SvSe(), "-2.5"},
+        {"", "12", EnUs(), "12.", ""},               {"3 4", "5", EnUs(), "5.", ""},
+        {"", " 0.5\r\n", EnUs(), ".5", ""},          {"", "-1,234.5", EnUs(), "-1234.5", ""},
+        {"5 +", "2", EnUs(), "7.", "="},             {"1 / 0 =", "4", EnUs(), "4.", ""},
+        {"", "-0", EnUs(), "0.", ""},                {"", "1.234,5", DeDe(), "1234.5", ""},
+        {"", "1.5", DeDe(), "1.5", ""},              {"", "1.234", DeDe(), "1234.", ""},
+        {"", "1\u202F234,5", FrFr(), "1234.5", ""},  {"", "\u22122,5", SvSe(), "-2.5", ""},
         // An exponent is typed out; 15 significant digits at most, as results are written.
-        {"large",              "",      "1.5E+20",     EnUs(), "150000000000000000000."},
-        {"small",              "",      "1.5e-5",      EnUs(), ".000015"},
-        {"long",               "",      "0.12345678901234567", EnUs(), ".123456789012346"},
-        // Not a number: a beep and nothing pressed.
-        {"empty",              "",      "",            EnUs(), "beep"},
-        {"word",               "",      "ERROR",       EnUs(), "beep"},
-        {"two cells",          "",      "12\t13",      EnUs(), "beep"},
-        {"other region's comma", "",    "1,5",         EnUs(), "beep"},
-        {"beyond doubles",     "",      "1e999",       EnUs(), "beep"},
-    };
+        {"", "1.5E+20", EnUs(), "150000000000000000000.", ""}, {"", "1.5e-5", EnUs(), ".000015", ""},
+        {"", "0.12345678901234567", EnUs(), ".123456789012346", ""},
+        // Not a number: empty, a word, two cells, the other region's comma, beyond doubles.
+        {"", "", EnUs(), "beep", ""},   {"", "ERROR", EnUs(), "beep", ""}, {"", "12\t13", EnUs(), "beep", ""},
+        {"", "1,5", EnUs(), "beep", ""}, {"", "1e999", EnUs(), "beep", ""}};
     // clang-format on
-    for (const Row& row : rows)
-        EXPECT_EQ(DisplayAfterPaste(row.typed, row.text, row.format, row.after), row.display)
-            << row.name;
+    for (const auto& [typed, text, format, display, after] : rows) {
+        CalculatorState state;
+        const auto press = [&](const char* sequence) {
+            std::istringstream in(sequence);
+            for (std::string caption; in >> caption;)
+                PressCalculatorKey(state, caption);
+        };
+        press(typed);
+        const auto keys = CalculatorPasteKeys(text, format);
+        for (const std::int16_t key : keys.value_or(std::vector<std::int16_t> {}))
+            PressCalculatorKey(state, CalculatorKeyCaption(key));
+        press(after);
+        EXPECT_EQ(keys ? CalculatorDisplay(state) : "beep", display) << typed << "|" << text;
+    }
 }
 
 } // namespace

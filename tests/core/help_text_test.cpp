@@ -1,10 +1,9 @@
 // The help's keyboard table is written once: the README and the manual page must hold exactly its
-// renderings between their marker comments, and its rows follow the pages.
+// renderings between their marker comments.
 #include "shell/core/help_text.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -23,27 +22,11 @@ TEST(HelpText, ReadmeAndManualPageHoldTheKeyboardTable)
         const std::string whole = text.str();
         const std::size_t start = whole.find(open), end = whole.find(close);
         const bool marked = start != std::string::npos && end != std::string::npos && end >= start;
-        // Only the expected text is printed, ready to paste.
         EXPECT_TRUE(marked &&
                     whole.substr(start + open.size(), end + 1 - start - open.size()) == expected)
             << file << " should hold between the lines " << open << " and " << close
             << " exactly:\n"
             << expected;
-    }
-}
-
-// The key rows name a page the help describes (or every page first), grouped in the pages' order,
-// so that the Help window, which lists them under their pages, shows each row once.
-TEST(HelpText, KeyRowsFollowThePages)
-{
-    std::vector<std::string_view> order {kEveryPage};
-    for (const HelpPage& page : HelpPages())
-        order.push_back(page.name);
-    auto at = order.begin();
-    for (const HelpKey& row : HelpKeys()) {
-        at = std::find(at, order.end(), row.page);
-        ASSERT_NE(at, order.end()) << row.page << ": " << row.action;
-        EXPECT_FALSE(row.keys[0].empty()) << row.action;
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace vexmoor {
@@ -63,22 +64,16 @@ TEST(LoanNumbers, ResultTextsModesAndEntries)
     for (const char* other : {"End-of-Term Lump Sum", "", "Weekly [7] ", "weekly [7]"})
         EXPECT_EQ(NormaliseRepaymentMode(other), "Monthly [12]") << '"' << other << '"';
 
-    // Leaving an entry field: its decimals, and amounts the program cannot hold to the cent
-    // refused like a text that is no number; the rate and term are no money. "": refused.
+    // Leaving an entry field rewrites it with its decimals; the rate and term are no money, so
+    // they may pass the amounts' limit. (Refused entries: through the window, entries_test.)
     using P = LoanEntryPage;
     // clang-format off
-    const std::tuple<P, std::int16_t, const char*, const char*, int> entries[] = {
-        {P::Repayment, 0, "1234.5", "1,234.50", 0},  {P::Repayment, 1, "1e13", "10,000,000,000,000.0000", 0},
-        {P::Principal, 2, "12.5", "13", 0},          {P::Principal, 0, "-9999999999999.99", "-9,999,999,999,999.99", 0},
-        {P::Principal, 0, "-9999999999999.996", "", 13}, {P::Repayment, 0, "1e308", "", 13},
-        {P::Repayment, 2, "1e400", "", 6},           {P::Principal, 3, "abc", "", 13}};
+    const std::tuple<P, std::int16_t, const char*, const char*> entries[] = {
+        {P::Repayment, 0, "1234.5", "1,234.50"}, {P::Repayment, 1, "1e13", "10,000,000,000,000.0000"},
+        {P::Principal, 2, "12.5", "13"},         {P::Principal, 0, "-9999999999999.99", "-9,999,999,999,999.99"}};
     // clang-format on
-    for (const auto& [page, field, text, expected, error] : entries) {
-        std::string shown;
-        EXPECT_EQ(FailureOf([&] { shown = ReformatLoanField(page, field, text, EnUs()); }), error)
-            << text;
-        EXPECT_EQ(shown, expected) << text;
-    }
+    for (const auto& [page, field, text, expected] : entries)
+        EXPECT_EQ(ReformatLoanField(page, field, text, EnUs()), expected) << text;
 }
 
 TEST(LoanTerms, ConversionByRatePeriodAndMode)
@@ -110,8 +105,8 @@ TEST(LoanTerms, ConversionByRatePeriodAndMode)
     }
 }
 
-// The worked loans' unrounded results: R rows the instalment, P rows the principal, by flat rate
-// and reducing balance (which agree), and by annuity.
+// Unrounded results of the modes the window test does not enter: R rows the instalment, P rows
+// the principal, by flat rate and reducing balance (which agree), and by annuity.
 TEST(LoanCalculation, WorkedResults)
 {
     // clang-format off
@@ -119,14 +114,8 @@ TEST(LoanCalculation, WorkedResults)
         {'R', "100,000.00", "10.0000", "Year", "12", "Monthly [12]", 9166.6667, 8791.5887},
         {'R', "100000", "10", "Year", "12", "Quarterly [3]", 27500, 26581.7878},
         {'R', "100000", "10", "Year", "12", "Bi-Monthly [6]", 18333.3333, 17652.2784},
-        {'R', "100000", "1", "Month", "12", "Monthly [12]", 9333.3333, 8884.8789},
-        {'R', "10000", "0.5", "Week", "13", "Bi-Weekly [14]", 1638.4615, 1596.6800},
-        {'R', "5000", "0.1", "Day", "30", "Daily [1]", 171.6667, 169.2625},
-        {'P', "8,791.59", "10", "Year", "12", "Monthly [12]", 95908.2545, 100000.0145},
         {'P', "9166.67", "10", "Year", "12", "Monthly [12]", 100000.0364, 104266.3651},
-        {'P', "27500", "10", "Year", "12", "Quarterly [3]", 100000, 103454.2907},
-        {'P', "1638.46", "0.5", "Week", "13", "Bi-Weekly [14]", 9999.9906, 10261.6678},
-        {'P', "171.67", "0.1", "Day", "30", "Daily [1]", 5000.0971, 5071.1180}};
+        {'P', "27500", "10", "Year", "12", "Quarterly [3]", 100000, 103454.2907}};
     // clang-format on
     for (const auto& [page, amount, rate, period, term, mode, flat, annuity] : rows) {
         for (const std::string type : {"Flat Rate", "Red Bal", "Amortize"}) {
@@ -215,29 +204,24 @@ TEST(LoanSchedule, WorkedSchedulesLineForLine)
 // (here a negative loan with a two-byte minus sign and no-break spaces).
 TEST(LoanSchedule, TotalsAddTheFiguresAsShown)
 {
-    const auto lastThree = [](const std::string& line) {
-        std::istringstream words(line);
-        std::vector<std::string> all;
-        for (std::string word; words >> word;)
-            all.push_back(word);
-        std::vector<double> figures;
-        for (std::size_t i = all.size() - 3; i < all.size(); ++i)
-            figures.push_back(ParseLoanNumber(all[i], SvSe()));
-        return figures;
-    };
     for (const char* type : {"Red Bal", "Amortize", "Flat Rate"}) {
         LoanState state;
         Calculate(true, {"\u22121234567,89", "0,73", "Month", "Monthly [12]", "240", type}, state,
                   SvSe());
         const auto [lines, failure] = Build(type, state, SvSe());
         ASSERT_EQ(lines.size(), 242u) << type;
-        std::vector<double> sums(3);
-        for (std::size_t row = 1; row + 1 < lines.size(); ++row)
-            for (std::size_t i = 0; i < 3; ++i)
-                sums[i] += lastThree(lines[row])[i];
-        for (double& sum : sums)
-            sum = RoundHalfAway(sum, 2);
-        EXPECT_EQ(lastThree(lines.back()), sums) << type << " " << lines.back();
+        double sums[3] = {};
+        for (std::size_t row = 1; row < lines.size(); ++row) {
+            std::istringstream words(lines[row]);
+            std::vector<std::string> all {std::istream_iterator<std::string>(words), {}};
+            for (std::size_t i = 0; i < 3; ++i) {
+                const double figure = ParseLoanNumber(all[all.size() - 3 + i], SvSe());
+                if (row + 1 < lines.size())
+                    sums[i] += figure;
+                else
+                    EXPECT_EQ(figure, RoundHalfAway(sums[i], 2)) << type << " " << lines.back();
+            }
+        }
     }
 }
 

@@ -28,31 +28,22 @@ TEST(ReportLayout, LabelsPaperAndFooter)
     EXPECT_FALSE(IsTotalsLine("  12    112.00    112.00    100.00    12.00", 5));
 }
 
+// The space, the rows, whether the last is the totals, and the pages' rows. A header of 2 and rows
+// of 1: 8 rows under the header on later pages; totals never stand alone on a page.
 TEST(ReportLayout, PaginateTable)
 {
-    struct Row
-    {
-        const char* name;
-        TableSpace space;
-        int rows;
-        bool totals;
-        Pages pages;
-    };
-    // A header of 2 and rows of 1: 8 rows under the header on later pages.
     // clang-format off
-    const Row rows[] = {
-        {"all on the first page",    {6, 10, 2, 1}, 4,  true,  {{0, 4}}},
-        {"no rows",                  {6, 10, 2, 1}, 0,  true,  {{0, 0}}},
-        {"first page full",          {6, 10, 2, 1}, 12, false, {{0, 4}, {4, 8}}},
-        {"three pages",              {6, 10, 2, 1}, 13, false, {{0, 4}, {4, 8}, {12, 1}}},
-        {"totals never alone",       {6, 10, 2, 1}, 13, true,  {{0, 4}, {4, 7}, {11, 2}}},
-        {"first page too full",      {2.5, 10, 2, 1}, 3, false, {{0, 0}, {0, 3}}},
-        {"a hair short of a row",    {5.9999999999, 10, 2, 1}, 4, false, {{0, 4}}},
-        {"row taller than a page",   {0, 1, 2, 5}, 2, true, {{0, 0}, {0, 1}, {1, 1}}},
-    };
+    const std::tuple<TableSpace, int, bool, Pages> rows[] = {
+        {{6, 10, 2, 1}, 4, true, {{0, 4}}},      {{6, 10, 2, 1}, 0, true, {{0, 0}}},
+        {{6, 10, 2, 1}, 12, false, {{0, 4}, {4, 8}}},
+        {{6, 10, 2, 1}, 13, false, {{0, 4}, {4, 8}, {12, 1}}},
+        {{6, 10, 2, 1}, 13, true, {{0, 4}, {4, 7}, {11, 2}}},
+        {{2.5, 10, 2, 1}, 3, false, {{0, 0}, {0, 3}}},      // first page too full
+        {{5.9999999999, 10, 2, 1}, 4, false, {{0, 4}}},     // a hair short of a row
+        {{0, 1, 2, 5}, 2, true, {{0, 0}, {0, 1}, {1, 1}}}}; // a row taller than a page
     // clang-format on
-    for (const Row& row : rows)
-        EXPECT_EQ(PaginateTable(row.space, row.rows, row.totals), row.pages) << row.name;
+    for (const auto& [space, count, totals, pages] : rows)
+        EXPECT_EQ(PaginateTable(space, count, totals), pages) << count << " " << space.firstPage;
 }
 
 } // namespace

@@ -1,12 +1,9 @@
-// List lines as tables: splitting into columns, CSV fields and records, and whole schedules
-// against CSV golden files in two regions. Tab-separated rows are checked through the lists' copy.
+// List lines as tables: splitting into columns, CSV fields and records. Whole files against their
+// golden copies, and tab-separated rows, are checked through the lists' save and copy.
 #include "common/core/table_text.h"
 #include "support/formats.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 
 namespace vexmoor {
 namespace {
@@ -68,36 +65,6 @@ TEST(TableText, CsvFieldsAndRecords)
     // clang-format on
     for (const auto& [format, line, record] : records)
         EXPECT_EQ(CsvRecords(std::vector {line}, 0, format), record) << line;
-}
-
-std::string ReadFile(const std::string& name)
-{
-    std::ifstream file(std::string(VEXMOOR_TEST_DATA) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-TEST(TableText, SchedulesAsCsvGoldenFiles)
-{
-    const struct
-    {
-        const char* lines;
-        RegionalFormat format;
-        const char* csv;
-    } rows[] = {
-        {"loan_amortize_schedule.txt", EnUs(), "loan_amortize_schedule.csv"},
-        {"loan_amortize_schedule_de_de.txt", DeDe(), "loan_amortize_schedule_de_de.csv"},
-    };
-    for (const auto& row : rows) {
-        std::istringstream in(ReadFile(row.lines));
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        ASSERT_FALSE(lines.empty()) << row.lines;
-        EXPECT_EQ(CsvRecords(lines, ListColumnCount(lines.front()), row.format), ReadFile(row.csv))
-            << row.csv;
-    }
 }
 
 } // namespace

@@ -10,30 +10,13 @@
 
 namespace vexmoor::test {
 
-inline RegionalFormat EnUs()
-{
-    return {".", ",", 3, 3, "-"};
-}
-inline RegionalFormat DeDe()
-{
-    return {",", ".", 3, 3, "-"};
-}
-inline RegionalFormat FrFr()
-{
-    return {",", "\u202F", 3, 3, "-"};
-}
-inline RegionalFormat DeCh()
-{
-    return {".", "\u2019", 3, 3, "-"};
-}
-inline RegionalFormat HiIn()
-{
-    return {".", ",", 3, 2, "-"};
-}
-inline RegionalFormat SvSe()
-{
-    return {",", "\u00A0", 3, 3, "\u2212"};
-}
+// Each a function, so that a test can change its copy.
+inline const auto EnUs = [] { return RegionalFormat {".", ",", 3, 3, "-"}; };
+inline const auto DeDe = [] { return RegionalFormat {",", ".", 3, 3, "-"}; };
+inline const auto FrFr = [] { return RegionalFormat {",", "\u202F", 3, 3, "-"}; };
+inline const auto DeCh = [] { return RegionalFormat {".", "\u2019", 3, 3, "-"}; };
+inline const auto HiIn = [] { return RegionalFormat {".", ",", 3, 2, "-"}; };
+inline const auto SvSe = [] { return RegionalFormat {",", "\u00A0", 3, 3, "\u2212"}; };
 
 // All of the above, and a region that writes no grouping at all.
 inline const std::array<RegionalFormat, 7> kRegions = {
