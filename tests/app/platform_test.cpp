@@ -153,6 +153,36 @@ private Q_SLOTS:
         }
     }
 
+    // A Validate that makes input arrive itself runs once, the nested input going where it was
+    // sent; where Tab cannot move the focus, nothing is validated.
+    void validateEdgeCases()
+    {
+        QWidget window;
+        auto* field = new QLineEdit(&window);
+        auto* button = new QPushButton("&Go", &window);
+        button->move(0, 40);
+        int validations = 0, clicks = 0;
+        QObject::connect(button, &QPushButton::clicked, &window, [&] { ++clicks; });
+        auto* focus = new platform::FocusEvents(&window);
+        const auto validate = [&](bool&) {
+            ++validations;
+            QTest::keyClick(field, Qt::Key_Tab);
+            QTest::mouseClick(button, Qt::LeftButton);
+        };
+        focus->Attach(field, {validate, {}, {}});
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        field->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(validations, 1);
+        QCOMPARE(clicks, 1);
+        button->setEnabled(false);
+        field->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(validations, 1);
+    }
+
     void tabStrip()
     {
         QWidget window;
