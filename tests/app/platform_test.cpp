@@ -1,25 +1,22 @@
-// The platform layer against real widgets on the offscreen platform: Validate before the focus
-// leaves, key preview, tab strips, selectors, list boxes, twips and services; and LogError and the
-// handler guard against fake services: the log record and its file, its order relative to the
-// message box, and what each guard variant reports or swallows.
+// The platform layer on real widgets: Validate around a real message box, tab strips, selectors,
+// list boxes, twips and services; LogError and the handler guard against fake services.
 #include "errors/core/error_context.h"
 #include "errors/core/failure.h"
 #include "errors/ui/guard.h"
 #include "errors/ui/log_error.h"
 #include "platform/services/services.h"
-#include "platform/widgets/container.h"
 #include "platform/widgets/focus_events.h"
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/selector.h"
 #include "platform/widgets/tab_strip.h"
 #include "platform/widgets/twips.h"
 #include "support/fake_services.h"
+#include "support/user_input.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -44,152 +41,11 @@ void CloseNextBox(QString* seen = nullptr)
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         if (seen != nullptr)
-            *seen = QStringLiteral("%1|%2|%3|%4")
-                        .arg(box->windowTitle(), box->text())
-                        .arg(box->icon())
-                        .arg(box->buttons().size());
+            *seen = QStringList {box->windowTitle(), box->text(), QString::number(box->icon()),
+                                 QString::number(box->buttons().size())}
+                        .join('|');
         box->accept();
     });
-}
-
-template<typename T> T* Make(QWidget* parent, const char* name, int top, const char* text = "")
-{
-    auto* widget = new T(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(80, top, 120, 24);
-    if constexpr (std::is_same_v<T, QPushButton>)
-        widget->setText(text);
-    return widget;
-}
-
-// A tab strip over two containers. A holds fields txtA0 and txtA1, a selector cboKind with its
-// caption label (access key K) and a button cmdGo (G); B a field and a button cmdBeta (B). The
-// fields validate; every Validate, LostFocus, GotFocus and Click is written to `log`.
-class TestWindow
-{
-public:
-    QWidget window;
-    QStringList log;
-    bool cancel = false; // what the fields' Validate answers
-    bool showBox = false; // whether it shows a real modal message box first
-    platform::TabStrip strip {&window, "tabOptions", QRect(5, 5, 590, 390)};
-    QWidget* picA = Make<QWidget>(&window, "picA", 0);
-    QWidget* picB = Make<QWidget>(&window, "picB", 0);
-    QLineEdit* txtA0 = Make<QLineEdit>(picA, "txtA0", 10);
-    QLineEdit* txtA1 = Make<QLineEdit>(picA, "txtA1", 40);
-    QLabel* lblKind = Make<QLabel>(picA, "lblKind", 70);
-    QComboBox* cboKind = Make<QComboBox>(picA, "cboKind", 100);
-    QPushButton* cmdGo = Make<QPushButton>(picA, "cmdGo", 130, "&Go");
-    QLineEdit* txtB0 = Make<QLineEdit>(picB, "txtB0", 10);
-    QPushButton* cmdBeta = Make<QPushButton>(picB, "cmdBeta", 40, "&Beta");
-    platform::Selector selector {cboKind};
-    platform::FocusEvents* focus = new platform::FocusEvents(&window);
-
-    TestWindow()
-    {
-        window.resize(600, 400);
-        strip.AddTab("&First", "First", "one");
-        strip.AddTab("&Second", "Second", "two");
-        for (QWidget* page : {picA, picB})
-            page->setGeometry(10, 40, 400, 200);
-        lblKind->setText("&Kind:");
-        lblKind->setBuddy(cboKind);
-        for (const char* item : {"Month", "Year", "Day", "Week"})
-            selector.AddItem(item);
-        selector.SetClickHandler([this] { log << "cboKind.Click " + selector.Text(); });
-        for (QPushButton* button : {cmdGo, cmdBeta})
-            QObject::connect(button, &QPushButton::clicked, &window,
-                             [this, button] { log << button->objectName() + ".Click"; });
-        for (QWidget* control : std::initializer_list<QWidget*> {txtA0, txtA1, txtB0, cboKind,
-                                                                 cmdGo, cmdBeta, strip.Bar()})
-            focus->Attach(control, Handlers(control->objectName(), control->inherits("QLineEdit")));
-        strip.SetClickHandler([this] {
-            log << QStringLiteral("tabOptions.Click %1").arg(strip.Selected());
-            platform::ShowContainer(strip.Selected() == 1 ? picA : picB, 150);
-            platform::HideContainer(strip.Selected() == 1 ? picB : picA);
-        });
-        platform::ShowContainer(picA, 150);
-        platform::HideContainer(picB);
-    }
-
-    // Shows the window, puts the focus into `start` and forgets what that logged.
-    bool Start(QWidget* start)
-    {
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        start->setFocus(Qt::OtherFocusReason);
-        log.clear();
-        return QApplication::focusWidget() == start;
-    }
-
-private:
-    platform::FocusHandlers Handlers(const QString& name, bool validates)
-    {
-        platform::FocusHandlers handlers;
-        handlers.gotFocus = [this, name] { log << name + ".GotFocus"; };
-        handlers.lostFocus = [this, name] { log << name + ".LostFocus"; };
-        if (validates) {
-            handlers.validate = [this, name](bool& cancelMove) {
-                log << name + ".Validate";
-                if (showBox) {
-                    CloseNextBox();
-                    QMessageBox::information(&window, "System Support", "Enter a valid number.");
-                }
-                cancelMove = cancel;
-            };
-        }
-        return handlers;
-    }
-};
-
-// A click as the window system delivers it (through the window) or handed straight to the widget
-// (QTest's default), which moves the focus before any filter of the widget sees it.
-enum class Route { Window, Widget };
-
-// What moves the focus away from txtA0: a key, or a click (or wheel turn) on the control `to`.
-const struct Gesture
-{
-    const char* name;
-    QKeyCombination key; // Qt::Key_unknown for the mouse
-    const char* to; // where the focus goes when the move is not cancelled
-    const char* then; // the Click that follows the focus move
-    bool withBox; // also tried with a real message box shown inside Validate
-    bool wheel;
-} kGestures[] = {
-    {"Tab", Qt::Key_Tab, "txtA1", nullptr, true, false},
-    {"Shift+Tab", Qt::SHIFT | Qt::Key_Backtab, "tabOptions", nullptr, false, false},
-    {"click field", Qt::Key_unknown, "txtA1", nullptr, false, false},
-    {"click selector", Qt::Key_unknown, "cboKind", nullptr, false, false},
-    {"click button", Qt::Key_unknown, "cmdGo", "cmdGo.Click", true, false},
-    {"click tab", Qt::Key_unknown, "tabOptions", "tabOptions.Click 2", false, false},
-    {"wheel on selector", Qt::Key_unknown, "cboKind", "cboKind.Click Month", false, true},
-    {"button key", Qt::ALT | Qt::Key_G, "cmdGo", "cmdGo.Click", true, false},
-    {"label key", Qt::ALT | Qt::Key_K, "cboKind", nullptr, false, false},
-    {"tab key", Qt::ALT | Qt::Key_S, "tabOptions", "tabOptions.Click 2", false, false},
-};
-
-void Perform(TestWindow& w, const Gesture& gesture, Route route)
-{
-    if (gesture.key.key() != Qt::Key_unknown)
-        return QTest::keyClick(w.txtA0, gesture.key.key(), gesture.key.keyboardModifiers());
-    auto* target = w.window.findChild<QWidget*>(gesture.to);
-    QTabBar* bar = w.strip.Bar();
-    const QPoint pos = target == bar ? bar->tabRect(1).center() : target->rect().center();
-    const QPoint inWindow = target->mapTo(&w.window, pos);
-    if (gesture.wheel) {
-        // As the window system delivers it: to the window, spontaneous.
-        QWheelEvent wheel(inWindow, w.window.mapToGlobal(inWindow), QPoint(), QPoint(0, -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QSpontaneKeyEvent::setSpontaneous(&wheel);
-        qApp->notify(w.window.windowHandle(), &wheel);
-    } else if (route == Route::Window) {
-        QTest::mouseClick(w.window.windowHandle(), Qt::LeftButton, {}, inWindow);
-    } else {
-        QTest::mouseClick(target, Qt::LeftButton, {}, pos);
-    }
-    w.cboKind->hidePopup();
 }
 
 QByteArray Record(const char* proc, const QByteArray& reportText, int number)
@@ -241,147 +97,127 @@ class PlatformTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void focusGestures_data()
+    // A field whose Validate shows a real modal message box, as the desktop's error report does,
+    // and answers `cancel`. Tab, a click on the button through the window or straight to it, and
+    // the button's access key run Validate once: refused, the focus stays and nothing is pressed;
+    // else the focus moves, then the button clicks. Nothing is left over for the next event.
+    void validateAroundARealMessageBox()
     {
-        QTest::addColumn<int>("gesture");
-        QTest::addColumn<Route>("route");
-        QTest::addColumn<bool>("box");
-        QTest::addColumn<bool>("cancel");
-        for (int i = 0; i < int(std::size(kGestures)); ++i) {
-            const Gesture& g = kGestures[i];
-            const bool mouse = g.key.key() == Qt::Key_unknown && !g.wheel;
-            for (Route route : {Route::Window, Route::Widget})
-                for (bool box : {false, true})
-                    for (bool cancel : {false, true})
-                        if ((route == Route::Window || mouse) && (!box || g.withBox))
-                            QTest::addRow(
-                                "%s%s%s%s", g.name,
-                                mouse ? (route == Route::Window ? " via window" : " to widget")
-                                      : "",
-                                box ? ", message box" : "", cancel ? ", cancelled" : "")
-                                << i << route << box << cancel;
+        for (int gesture = 0; gesture < 4; ++gesture) {
+            for (bool cancel : {false, true}) {
+                QWidget window;
+                QStringList log;
+                auto* field = new QLineEdit(&window);
+                auto* other = new QLineEdit(&window);
+                auto* button = new QPushButton("&Go", &window);
+                other->move(0, 40);
+                button->move(0, 80);
+                auto* focus = new platform::FocusEvents(&window);
+                const auto validate = [&](bool& cancelMove) {
+                    log << "Validate";
+                    CloseNextBox();
+                    QMessageBox::information(&window, "System Support", "Enter a valid number.");
+                    cancelMove = cancel;
+                };
+                focus->Attach(field, {validate, {}, [&] { log << "LostFocus"; }});
+                focus->Attach(other, {{}, [&] { log << "GotFocus"; }, {}});
+                focus->Attach(button, {{}, [&] { log << "GotFocus"; }, {}});
+                QObject::connect(button, &QPushButton::clicked, &window, [&] { log << "Click"; });
+                window.show();
+                window.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&window));
+                field->setFocus(Qt::OtherFocusReason);
+                if (gesture == 0) {
+                    QTest::keyClick(field, Qt::Key_Tab);
+                } else if (gesture == 1) {
+                    QTest::mouseMove(button); // where the user's pointer is while clicking
+                    Click(button);
+                } else if (gesture == 2) {
+                    QTest::mouseClick(button, Qt::LeftButton);
+                } else {
+                    QTest::keyClick(field, Qt::Key_G, Qt::AltModifier);
+                }
+                QCoreApplication::processEvents();
+                QStringList expected {"Validate"};
+                const QWidget* to = cancel ? field
+                    : gesture == 0         ? static_cast<QWidget*>(other)
+                                           : button;
+                if (!cancel)
+                    expected << "LostFocus"
+                             << "GotFocus" << (gesture == 0 ? "" : "Click");
+                expected.removeAll(QString());
+                const QString row = QStringLiteral("gesture %1 cancel %2").arg(gesture).arg(cancel);
+                QVERIFY2(log == expected, qPrintable(row + ": " + log.join(' ')));
+                QVERIFY2(QApplication::focusWidget() == to, qPrintable(row));
+            }
         }
     }
 
-    void focusGestures()
-    {
-        QFETCH(int, gesture);
-        QFETCH(Route, route);
-        QFETCH(bool, box);
-        QFETCH(bool, cancel);
-        const Gesture& g = kGestures[gesture];
-        // Cancelled, only txtA0's Validate runs; otherwise the focus moves, then any Click follows.
-        QStringList expected {"txtA0.Validate"};
-        if (!cancel)
-            expected << "txtA0.LostFocus" << QString(g.to) + ".GotFocus";
-        if (!cancel && g.then != nullptr)
-            expected << g.then;
-        const QString focusAfter = cancel ? "txtA0" : g.to;
-
-        TestWindow w;
-        w.cancel = cancel;
-        w.showBox = box;
-        QVERIFY(w.Start(w.txtA0));
-        Perform(w, g, route);
-        QCOMPARE(w.log, expected);
-        QCOMPARE(w.window.focusWidget()->objectName(), focusAfter);
-        QCOMPARE(QApplication::focusWidget(), w.window.focusWidget());
-        QVERIFY(w.window.isActiveWindow());
-        if (cancel)
-            QCOMPARE(w.strip.Selected(), 1);
-        // Nothing is left over for the next event (a release swallowed, a focus to put back).
-        QCoreApplication::processEvents();
-        QCOMPARE(w.log, expected);
-        QCOMPARE(w.window.focusWidget()->objectName(), focusAfter);
-    }
-
+    // A Validate that makes input arrive itself runs once, the nested input going where it was
+    // sent; where Tab cannot move the focus, nothing is validated.
     void validateEdgeCases()
     {
-        // A Validate that makes input arrive itself runs once; the nested input goes where it was
-        // sent.
-        TestWindow w;
-        int validations = 0;
-        w.focus->Attach(w.txtA0,
-                        {[&](bool&) {
-                             ++validations;
-                             QTest::keyClick(w.txtA0, Qt::Key_Tab);
-                             QTest::mouseClick(w.cmdGo, Qt::LeftButton);
-                         },
-                         {},
-                         {}});
-        QVERIFY(w.Start(w.txtA0));
-        QTest::keyClick(w.txtA0, Qt::Key_Tab);
+        QWidget window;
+        auto* field = new QLineEdit(&window);
+        auto* button = new QPushButton("&Go", &window);
+        button->move(0, 40);
+        int validations = 0, clicks = 0;
+        QObject::connect(button, &QPushButton::clicked, &window, [&] { ++clicks; });
+        auto* focus = new platform::FocusEvents(&window);
+        const auto validate = [&](bool&) {
+            ++validations;
+            QTest::keyClick(field, Qt::Key_Tab);
+            QTest::mouseClick(button, Qt::LeftButton);
+        };
+        focus->Attach(field, {validate, {}, {}});
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        field->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(field, Qt::Key_Tab);
         QCOMPARE(validations, 1);
-        QVERIFY(w.log.contains("cmdGo.Click"));
-
-        // Where Tab cannot move the focus, nothing is validated.
-        for (QWidget* other :
-             std::initializer_list<QWidget*> {w.strip.Bar(), w.txtA0, w.cboKind, w.cmdGo})
-            other->setEnabled(false);
-        QVERIFY(w.Start(w.txtA1));
-        QTest::keyClick(w.txtA1, Qt::Key_Tab);
-        QCOMPARE(w.log, QStringList());
-    }
-
-    void keyPreview()
-    {
-        TestWindow w;
-        QStringList seen;
-        w.focus->SetKeyPreview([&](QKeyEvent* event) {
-            if (event->type() == QEvent::KeyPress)
-                seen << event->text() + "|" + w.txtA0->text();
-            return event->key() == Qt::Key_X || event->key() == Qt::Key_Tab; // swallowed
-        });
-        QVERIFY(w.Start(w.txtA0));
-        QTest::keyClicks(w.txtA0, "abx");
-        QTest::keyClick(w.txtA0, Qt::Key_Tab);
-        // Each key is seen before the field acts on it; a swallowed Tab neither validates nor
-        // moves.
-        QCOMPARE(seen, (QStringList {"a|", "b|a", "x|ab", "\t|ab"}));
-        QCOMPARE(w.txtA0->text(), QStringLiteral("ab"));
-        QCOMPARE(w.log, QStringList());
-        QCOMPARE(QApplication::focusWidget(), w.txtA0);
-
-        // Keys typed into another window are not the window's.
-        seen.clear();
-        QLineEdit other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        QTest::keyClicks(&other, "abc");
-        QCOMPARE(other.text(), QStringLiteral("abc"));
-        QCOMPARE(seen, QStringList());
+        QCOMPARE(clicks, 1);
+        button->setEnabled(false);
+        field->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(validations, 1);
     }
 
     void tabStrip()
     {
-        TestWindow w;
-        QTabBar* bar = w.strip.Bar();
-        QCOMPARE(w.log, QStringList()); // adding tabs selects the first without a Click
+        QWidget window;
+        platform::TabStrip strip(&window, "tabOptions", QRect(5, 5, 590, 390));
+        platform::Selector selector(new QComboBox(&window));
+        QStringList seen;
+        strip.SetClickHandler([&] { seen << QString::number(strip.Selected()); });
+        selector.SetClickHandler([&] { seen << selector.Text(); });
+        strip.AddTab("&First", "First", "one");
+        strip.AddTab("&Second", "Second", "two");
+        for (const char* item : {"Month", "Year", "Day", "Week"})
+            selector.AddItem(item);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTabBar* bar = strip.Bar();
         // A larger font makes taller tabs; the client area moves down with them.
         QFont large = bar->font();
         large.setPointSize(large.pointSize() * 2);
         bar->setFont(large);
         QCoreApplication::processEvents();
-        QCOMPARE(w.strip.ClientFrame()->geometry().top(), bar->geometry().bottom() + 1);
+        QCOMPARE(strip.ClientFrame()->geometry().top(), bar->geometry().bottom() + 1);
         // The wheel switches no tab, as it would go past the field's Validate.
-        QVERIFY(w.Start(bar));
         QWheelEvent wheel(QPointF(bar->tabRect(1).center()), bar->mapToGlobal(QPointF(10, 10)),
                           QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(bar, &wheel);
-        QCOMPARE(w.log, QStringList());
+        QCOMPARE(strip.Selected(), 1);
         // Select and SetText run Click at once, nested, with the new choice in place, once per
         // change; an item not listed changes nothing.
-        QStringList seen;
-        w.strip.SetClickHandler([&] { seen << QString::number(w.strip.Selected()); });
-        w.selector.SetClickHandler([&] { seen << w.selector.Text(); });
+        seen.clear();
         for (int position : {1, 1, 0, 3, -1, 2})
-            w.strip.Select(position);
-        QVERIFY(w.selector.SetText("Day") && w.selector.SetText("Day") &&
-                !w.selector.SetText("week"));
+            strip.Select(position);
+        QVERIFY(selector.SetText("Day") && selector.SetText("Day") && !selector.SetText("week"));
         QCOMPARE(seen, (QStringList {"2", "Day"}));
-        QCOMPARE(w.selector.ListIndex(), 2);
+        QCOMPARE(selector.ListIndex(), 2);
     }
 
     void listBoxClearDropsPendingLines()
@@ -400,8 +236,7 @@ private Q_SLOTS:
     void listBoxWidthFollowsLongestLine_data()
     {
         QTest::addColumn<int>("extent");
-        // "|" lets the view lay out and paint in between, "+" then doubles the view's font size.
-        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("lines"); // "|": lay out and paint, "+": double the font
         const QString wide = QString(120, QLatin1Char('9'));
         QTest::newRow("extent wider than the lines") << 300 << QStringList {"  1  1,000.00", "2"};
         QTest::newRow("a line wider than the extent") << 300 << QStringList {"  1", wide, "  3"};
@@ -425,20 +260,17 @@ private Q_SLOTS:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         list.SetHorizontalExtent(extent);
-        int widest = 0;
+        QFont font = view.font();
         for (const QString& line : lines) {
-            if (line == QLatin1String("|")) {
-                QCoreApplication::processEvents();
-                view.viewport()->repaint();
-            } else if (line == QLatin1String("+")) {
-                QFont font = view.font();
-                font.setPointSize(font.pointSize() * 2);
-                view.setFont(font);
-            } else {
+            if (line == "|")
+                QCoreApplication::processEvents(), view.viewport()->repaint();
+            else if (line == "+")
+                font.setPointSize(font.pointSize() * 2), view.setFont(font);
+            else
                 list.Append(line);
-            }
         }
         QCoreApplication::processEvents(); // the view lays its rows out later
+        int widest = 0;
         for (const QString& line : lines)
             widest = std::max(widest, view.fontMetrics().horizontalAdvance(line));
         const int scrollable = view.horizontalScrollBar()->maximum() + view.viewport()->width();
@@ -466,13 +298,8 @@ private Q_SLOTS:
         QTemporaryDir made;
         QCOMPARE(desktop.UserOwnsFolder(made.path()), ::geteuid() != 0);
         QVERIFY(!desktop.UserOwnsFolder(QStringLiteral("/")));
-        const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
-        qputenv("XDG_STATE_HOME", "/var/tmp/st");
+        qputenv("XDG_STATE_HOME", "/var/tmp/st"); // the rest of the path is the core's
         QCOMPARE(desktop.StateFolder(), QStringLiteral("/var/tmp/st/quenbry-vexmoor"));
-        qunsetenv("XDG_STATE_HOME");
-        QCOMPARE(desktop.StateFolder(), QDir::homePath() + "/.local/state/quenbry-vexmoor");
-        if (!stateHome.isNull())
-            qputenv("XDG_STATE_HOME", stateHome);
         const QString today =
             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
         QVERIFY2(desktop.LocalDateTimeText().startsWith(today + ' '), qPrintable(today));
@@ -484,38 +311,9 @@ private Q_SLOTS:
                      .arg(QMessageBox::Information));
     }
 
-    // The mended fault: each record is appended to the file before its box shows.
-    void recordsAppendBeforeEachBox()
-    {
-        FakeServices fake;
-        ScopedServices scoped(fake);
-        fake.baseName = QStringLiteral("my calc"); // names the file; records keep QNVXM
-        QFile older(fake.LogPath());
-        QVERIFY(older.open(QIODevice::WriteOnly));
-        older.write("older\r\n");
-        older.close();
-        QList<QByteArray> logAtBox;
-        fake.onMessage = [&](const FakeServices::Message&) { logAtBox << ReadAll(fake.LogPath()); };
-
-        LogError(kErrModuleName, "txtBeV_Validate", kInvalidNumberMessage,
-                 Failure(ErrorNumber::TypeMismatch));
-        LogError(kErrModuleName, "GenChart", "", Failure(-7, "\u00e9t\u00e9"));
-
-        const QByteArray first =
-            "older\r\n" + Record("txtBeV_Validate", "Enter a valid number.", 13);
-        const QByteArray both = first + Record("GenChart", "\u00e9t\u00e9", -7);
-        QCOMPARE(logAtBox, QList<QByteArray>({first, both}));
-        QCOMPARE(ReadAll(fake.LogPath()), both);
-        QCOMPARE(QDir(fake.folder).entryList(QDir::Files), QStringList {"my calcERR.txt"});
-        QCOMPARE(fake.MessageTexts(),
-                 QStringList({" [frmVexmoor] Enter a valid number. {13}",
-                              QString::fromUtf8(" [frmVexmoor] \u00e9t\u00e9 {-7}")}));
-        for (const auto& box : fake.messages)
-            QCOMPARE(box.title, QStringLiteral("System Support"));
-    }
-
-    // Where the record goes: beside the executable in a folder of the user's own, else in the
-    // state folder (made when needed); written nowhere, the program still goes on.
+    // Where the records go: appended beside the executable in a folder of the user's own (named by
+    // its base name), else in the state folder (made when needed); written nowhere, the program
+    // still goes on. Each record is in the file before its box shows (the mended fault).
     void logPlace_data()
     {
         QTest::addColumn<bool>("owned");
@@ -538,26 +336,44 @@ private Q_SLOTS:
         FakeServices fake;
         ScopedServices scoped(fake);
         fake.ownsFolder = owned;
+        fake.baseName = QStringLiteral("my calc"); // names the file; records keep QNVXM
         const QDir folder(fake.folder);
-        if (besideBlocked)
-            QVERIFY(folder.mkdir("vexmoorERR.txt"));
+        const QByteArray older = besideBlocked ? "" : "older\r\n";
+        if (besideBlocked) {
+            QVERIFY(folder.mkdir("my calcERR.txt"));
+        } else {
+            QFile file(fake.LogPath());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(older) == older.size());
+        }
         if (stateBlocked) {
             QFile plain(folder.filePath("plain"));
             QVERIFY(plain.open(QIODevice::WriteOnly));
             fake.stateFolder = plain.fileName() + "/state";
         }
-        const QString stateLog = fake.stateFolder + "/vexmoorERR.txt";
+        const QString log =
+            place == "state" ? fake.stateFolder + "/my calcERR.txt" : fake.LogPath();
+        QList<QByteArray> logAtBox;
+        fake.onMessage = [&](const FakeServices::Message& box) {
+            QCOMPARE(box.title, QStringLiteral("System Support"));
+            logAtBox << ReadAll(log);
+        };
 
-        LogError(kErrModuleName, "cmdCalBeV_Click", "", Failure(ErrorNumber::Overflow));
-        LogError(kErrModuleName, "GenChart", "", Failure(ErrorNumber::DivisionByZero));
+        LogError(kErrModuleName, "txtBeV_Validate", kInvalidNumberMessage,
+                 Failure(ErrorNumber::TypeMismatch));
+        LogError(kErrModuleName, "GenChart", "", Failure(-7, "\u00e9t\u00e9"));
 
-        QCOMPARE(
-            fake.MessageTexts(),
-            QStringList({" [frmVexmoor] Overflow {6}", " [frmVexmoor] Division by zero {11}"}));
-        const QByteArray records =
-            Record("cmdCalBeV_Click", "Overflow", 6) + Record("GenChart", "Division by zero", 11);
-        QCOMPARE(ReadAll(fake.LogPath()), place == "beside" ? records : QByteArray());
-        QCOMPARE(ReadAll(stateLog), place == "state" ? records : QByteArray());
+        QCOMPARE(fake.MessageTexts(),
+                 QStringList({" [frmVexmoor] Enter a valid number. {13}",
+                              QString::fromUtf8(" [frmVexmoor] \u00e9t\u00e9 {-7}")}));
+        // What the log holds at each box: nothing new where nothing could be written.
+        const QByteArray before = place == "beside" || place.isEmpty() ? older : "";
+        const QByteArray first = before +
+            (place.isEmpty() ? "" : Record("txtBeV_Validate", "Enter a valid number.", 13));
+        const QByteArray both =
+            first + (place.isEmpty() ? "" : Record("GenChart", "\u00e9t\u00e9", -7));
+        QCOMPARE(logAtBox, QList<QByteArray>({first, both}));
+        QCOMPARE(ReadAll(fake.LogPath()), place == "beside" ? both : older);
+        QCOMPARE(ReadAll(fake.stateFolder + "/my calcERR.txt"), place == "state" ? both : "");
         QCOMPARE(QFileInfo::exists(fake.stateFolder), place == "state");
     }
 

@@ -1,7 +1,7 @@
 # What the X tests share, sourced with the test's arguments ($1: the program): the run under an X
-# server of its own, waiting for windows, typing into the fixed layout (places are window
-# coordinates), and closing the window as a window manager's close button does.
-# A test that needs more around the run sets VEXMOOR_WRAP (such as "dbus-run-session --").
+# server of its own (wrapped in VEXMOOR_WRAP if set, such as "dbus-run-session --"), waiting for
+# the window, typing into the fixed layout (window coordinates), and closing the window as a
+# window manager's close button does.
 set -euo pipefail
 program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,20 +25,15 @@ fail() {
     cat "$work/out.log" 2>/dev/null || true
     exit 1
 }
-# Waits for a shown window whose title matches, and prints its id.
-await() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-count() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 # Starts the program with the given environment settings and waits for its window.
 start() {
     env "$@" "$program" >"$work/out.log" 2>&1 &
     pid=$!
-    window=$(await '^Quenbry - Vexmoor$') || fail "no window titled 'Quenbry - Vexmoor'"
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Quenbry - Vexmoor$' | tail -n 1) && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "no window titled 'Quenbry - Vexmoor'"
     sleep 0.5
     xdotool windowfocus "$window"
 }
@@ -46,11 +41,10 @@ click() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
     sleep 0.3
 }
-# Types each text into the focused field and leaves it with Tab.
+# Types each text over the focused field's and leaves it with Tab.
 enter() {
     for text in "$@"; do
-        xdotool key ctrl+a
-        xdotool type --delay 20 "$text"
+        xdotool key ctrl+a type --delay 20 "$text"
         xdotool key Tab
         sleep 0.2
     done
