@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Checks a built Debian package: its files (all under /usr, the program, launcher entry,
-# metainfo, manual page, copyright and changelog, the SVG writer module, and the icon in every
-# size the sources hold plus the scalable one), its dependencies (found by dpkg-shlibdeps, plus the run-time ones the
-# linker cannot see), and lintian (errors and warnings fail; info tags are overridden in the
-# package with their reasons).
+# metainfo, manual page, copyright and changelog, the SVG writer, graph and print modules, and
+# the icon in every size the sources hold plus the scalable one), its dependencies (found by
+# dpkg-shlibdeps, plus the run-time ones the linker cannot see), and lintian (errors and warnings
+# fail; info tags are overridden in the package with their reasons).
 # Usage: check-package.sh <package.deb>
 set -euo pipefail
 deb=$1
@@ -30,12 +30,14 @@ done
 for file in "${required[@]}"; do
     grep -qxF "$file" <<<"$files" || fail "the package lacks /$file"
 done
-# The SVG writer and the graph are private modules of the program, loaded only for an SVG save
-# and when the graph is first shown.
+# The SVG writer, the graph and printing are private modules of the program, loaded only for an
+# SVG save, when the graph is first shown and on the first Print….
 grep -qE '^usr/lib/[^/]+/vexmoor/libvexmoor_svg\.so$' <<<"$files" ||
     fail "the package lacks the SVG writer module under /usr/lib/<arch>/vexmoor/"
 grep -qE '^usr/lib/[^/]+/vexmoor/libvexmoor_graph\.so$' <<<"$files" ||
     fail "the package lacks the graph module under /usr/lib/<arch>/vexmoor/"
+grep -qE '^usr/lib/[^/]+/vexmoor/libvexmoor_print\.so$' <<<"$files" ||
+    fail "the package lacks the print module under /usr/lib/<arch>/vexmoor/"
 stray=$(grep -v -e '^usr/\(bin\|share\)/' -e '^usr/lib/[^/]*/vexmoor/' <<<"$files" || true)
 [ -z "$stray" ] || fail "files outside /usr/bin, /usr/share and the program's module folder: $stray"
 

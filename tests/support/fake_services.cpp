@@ -12,14 +12,20 @@ FakeServices::FakeServices()
     stateFolder = folder + QStringLiteral("/state/quenbry-vexmoor");
 }
 
-bool FakeServices::Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+bool FakeServices::Print(const platform::PrintJob& job)
 {
     ++printDialogs;
     if (printPath.isEmpty())
         return false;
+    // The printer the print module sets up, printing to a PDF file.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(job.layout);
+    printer.setDocName(job.name);
+    printer.setCreator(job.creator);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printPath);
-    paint(printer);
+    if (!job.paint(printer))
+        printer.abort();
     return true;
 }
 

@@ -70,7 +70,7 @@ public:
         saveDialogs.push_back({title, suggestedPath, filters});
         return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
     }
-    bool Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    bool Print(const platform::PrintJob& job) override;
 
     // The texts of the messages shown so far, in order.
     QStringList MessageTexts() const;

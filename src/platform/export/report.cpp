@@ -22,7 +22,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <algorithm>
@@ -393,18 +392,18 @@ QString WriteReportPdf(const QString& path, const ReportSource& source,
 
 void PrintReport(const ReportSource& source, const RegionalFormat& format)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(ReportPageLayout());
-    printer.setDocName(Shown(TextsOf(source.kind).title));
-    printer.setCreator(QString::fromUtf8(kCreator));
     bool failed = false;
-    CurrentServices().Print(printer, [&](QPrinter& target) {
+    PrintJob job;
+    job.layout = ReportPageLayout();
+    job.name = Shown(TextsOf(source.kind).title);
+    job.creator = QString::fromUtf8(kCreator);
+    job.paint = [&](QPagedPaintDevice& target) {
         ProgressWindow progress(kPreparingPrint);
         const ReportOutcome outcome = PaintReport(target, source, format, progress.Function());
-        if (outcome != ReportOutcome::Done)
-            target.abort();
         failed = outcome == ReportOutcome::Failed;
-    });
+        return outcome == ReportOutcome::Done;
+    };
+    CurrentServices().Print(job);
     if (failed)
         CurrentServices().ShowWarning(Tr(kNotPrinted), Tr(kPrintTitle));
 }

@@ -2,6 +2,9 @@
 #include "platform/services/services.h"
 
 #include "common/core/state_folder.h"
+#include "errors/core/failure.h"
+#include "platform/services/modules.h"
+#include "platform/services/print_preview.h"
 
 #include <QApplication>
 #include <QDate>
@@ -9,10 +12,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QTime>
 #include <QUrl>
 
@@ -82,12 +84,16 @@ public:
                                             filters);
     }
 
-    bool Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override
+    bool Print(const PrintJob& job) override
     {
-        QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                         [&paint](QPrinter* target) { paint(*target); });
-        return dialog.exec() == QDialog::Accepted;
+        // Qt's print support is loaded on the first Print…, not at start.
+        static QLibrary module(ModulePath(QStringLiteral(VEXMOOR_PRINT_MODULE_INSTALLED),
+                                          QStringLiteral(VEXMOOR_PRINT_MODULE_BUILD_PATH)));
+        auto print = reinterpret_cast<PrintWithPreviewFunction>(module.resolve(kPrintWithPreview));
+        if (print == nullptr)
+            throw Failure(static_cast<std::int32_t>(ErrorNumber::InternalError),
+                          "Printing is not available: " + module.errorString().toStdString());
+        return print(QApplication::activeWindow(), job);
     }
 };
 

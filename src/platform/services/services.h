@@ -4,12 +4,24 @@
 // for saving, and the print dialog.
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 #include <functional>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace vexmoor::platform {
+
+// A document for the printer: its paper, its name in the print queue, its creator, and what
+// paints its pages on the (high-resolution) printer. `paint` answers false when the document is
+// not to be printed (cancelled or failed), and the printer then drops it.
+struct PrintJob
+{
+    QPageLayout layout;
+    QString name;
+    QString creator;
+    std::function<bool(QPagedPaintDevice&)> paint;
+};
 
 class Services
 {
@@ -51,14 +63,13 @@ public:
         static_cast<void>(filters);
         return {};
     }
-    // The platform's print dialog with a preview of what `paint` draws on `printer`, which the
-    // caller has set up (paper, orientation, margins). `paint` runs for the preview and again
-    // for the printing; returns whether the user printed. Services without a dialog answer as
-    // if cancelled.
-    virtual bool Print(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+    // The platform's print dialog with a preview of what the job paints on a printer set up
+    // with its paper, name and creator. The job paints for the preview and again for the
+    // printing; returns whether the user printed. Services without a dialog answer as if
+    // cancelled.
+    virtual bool Print(const PrintJob& job)
     {
-        static_cast<void>(printer);
-        static_cast<void>(paint);
+        static_cast<void>(job);
         return false;
     }
 };
