@@ -6,14 +6,18 @@
 #include "calculator/ui/calculator_page.h"
 #include "platform/export/list_table.h"
 #include "platform/export/table_window.h"
+#include "platform/services/print_preview.h"
 #include "support/window_fixture.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QLibrary>
 #include <QLineSeries>
 #include <QMenu>
+#include <QPagedPaintDevice>
 #include <QTableView>
+#include <QTimer>
 
 using namespace vexmoor::test;
 
@@ -462,6 +466,30 @@ private Q_SLOTS:
                      qPrintable(table.Row(row).join('|')));
         for (int page = 1; page <= pages; ++page)
             QVERIFY(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)));
+    }
+
+    // The print module that Print… loads: its preview paints the job on pages of the job's paper.
+    void printModulePreviewsTheJob()
+    {
+        QLibrary module(QStringLiteral(VEXMOOR_PRINT_MODULE));
+        const auto print = reinterpret_cast<platform::PrintWithPreviewFunction>(
+            module.resolve(platform::kPrintWithPreview));
+        QVERIFY2(print, qPrintable(module.errorString()));
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                             QMarginsF(20, 20, 20, 20));
+        QPageLayout painted;
+        const auto close = [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        };
+        QTimer::singleShot(10000, qApp, close); // should the preview never paint
+        QVERIFY(!print(nullptr, {a4, "report", "Vexmoor", [&](QPagedPaintDevice& device) {
+                                     painted = device.pageLayout();
+                                     QTimer::singleShot(0, qApp, close);
+                                     return true;
+                                 }}));
+        QCOMPARE(painted.pageSize().id(), QPageSize::A4);
+        QCOMPARE(painted.margins(), a4.margins());
     }
 
     // A PDF that cannot be written warns and writes nothing; a cancelled one leaves the file

@@ -2,7 +2,6 @@
 #include "platform/services/services.h"
 
 #include "common/core/state_folder.h"
-#include "errors/core/failure.h"
 #include "platform/services/modules.h"
 #include "platform/services/print_preview.h"
 
@@ -17,6 +16,7 @@
 #include <QMessageBox>
 #include <QTime>
 #include <QUrl>
+#include <stdexcept>
 
 #include <unistd.h>
 
@@ -90,9 +90,9 @@ public:
         static QLibrary module(ModulePath(QStringLiteral(VEXMOOR_PRINT_MODULE_INSTALLED),
                                           QStringLiteral(VEXMOOR_PRINT_MODULE_BUILD_PATH)));
         auto print = reinterpret_cast<PrintWithPreviewFunction>(module.resolve(kPrintWithPreview));
-        if (print == nullptr)
-            throw Failure(static_cast<std::int32_t>(ErrorNumber::InternalError),
-                          "Printing is not available: " + module.errorString().toStdString());
+        if (print == nullptr) // the guard reports it as an internal error, as for the graph
+            throw std::runtime_error("Printing is not available: " +
+                                     module.errorString().toStdString());
         return print(QApplication::activeWindow(), job);
     }
 };
