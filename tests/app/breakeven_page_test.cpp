@@ -6,6 +6,7 @@
 #include "support/window_fixture.h"
 
 #include <QAccessible>
+#include <QAbstractAxis>
 #include <QChart>
 #include <QChartView>
 #include <QLegend>
@@ -219,6 +220,10 @@ private Q_SLOTS:
         for (QLegendMarker* marker : view->chart()->legend()->markers())
             names << (marker->isVisible() ? marker->label() : QString());
         QCOMPARE(names, (QStringList {"Total Costs", "Total Sales", "Fixed Costs"}));
+        QStringList titles;
+        for (QAbstractAxis* axis : view->chart()->axes())
+            titles << axis->titleText();
+        QVERIFY2(titles.contains(QStringLiteral("Units")), qPrintable(titles.join('|')));
 
         // A real click on "Total Sales" just left of unit 2, clear of the fixed costs line.
         QVERIFY(QTest::qWaitForWindowExposed(view->window()));

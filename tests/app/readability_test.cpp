@@ -266,6 +266,7 @@ private Q_SLOTS:
                          .arg(row.role)
                          .arg(row.accessibleName, row.description));
         }
+        QCOMPARE(f.window->objectName(), QStringLiteral("frmVexmoor"));
         // The program by its name; the selected tab of each strip, and only it, reports so.
         QCOMPARE(QAccessible::queryAccessibleInterface(qApp)->text(QAccessible::Name),
                  QStringLiteral("Quenbry - Vexmoor"));
@@ -275,6 +276,8 @@ private Q_SLOTS:
             QAccessibleInterface* bar =
                 QAccessible::queryAccessibleInterface(Strip(*f.window, strip)->Bar());
             QCOMPARE(bar->role(), QAccessible::PageTabList);
+            QVERIFY(!bar->child(-1) &&
+                    !bar->child(bar->childCount())); // a reader asking past the tabs
             for (int tab = 0; tab < bar->childCount(); ++tab) {
                 QAccessibleInterface* child = bar->child(tab);
                 QCOMPARE(child->role(), QAccessible::PageTab);
