@@ -5,8 +5,8 @@
 #include "breakeven/ui/breakeven_page.h"
 #include "support/window_fixture.h"
 
-#include <QAccessible>
 #include <QAbstractAxis>
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QLegend>
