@@ -7,13 +7,33 @@
 namespace vexmoor {
 
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
-    : QLabel(caption, parent)
+    : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setForegroundRole(QPalette::Highlight);
-    setFocusPolicy(Qt::TabFocus);
-    // A mnemonic-free caption: "@" and "/" are shown as they are.
+    // A mnemonic-free caption: "@" and "/" are shown as they are. The text is set before the
+    // focus policy: a label that takes the focus lays its text out as a document, which costs
+    // the window's start-up more than a link needs (it is drawn as any caption is).
     setTextFormat(Qt::PlainText);
+    setText(caption);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+// The polish and the focus reach the frame only: QLabel makes a text document at both for a
+// label that takes the focus, and the link would then move by a pixel.
+bool LinkLabel::event(QEvent* event)
+{
+    return event->type() == QEvent::Polish ? QFrame::event(event) : QLabel::event(event);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+}
+
+void LinkLabel::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
