@@ -137,12 +137,12 @@ bool frmVexmoor::event(QEvent* event)
         m_idleBuildingDue = false;
         BuildNextPageWhenIdle();
     }
-    // The icon, in every size the program carries, once the window has been painted: decoding
-    // its pictures and handing them to the desktop cost start-up time, and a desktop takes an
-    // icon that comes a moment later.
+    // The icon, in every size the program carries, once the first frame is on the screen:
+    // decoding its pictures and handing them to the desktop cost start-up time, and a desktop
+    // takes an icon that comes a moment later. (Set during the paint, it would hold the frame.)
     if (event->type() == QEvent::Paint && !m_iconSet) {
         m_iconSet = true;
-        setWindowIcon(WindowIcon(devicePixelRatioF()));
+        QTimer::singleShot(0, this, [this] { setWindowIcon(WindowIcon(devicePixelRatioF())); });
     }
     return handled;
 }
