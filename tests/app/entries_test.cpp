@@ -78,7 +78,6 @@ const std::pair<const char*, int> kFields[] = {
 };
 
 // clang-format off
-
 // One row per behaviour; the texts of a row behave alike in every field it applies to. A text
 // that is no number zeroes the totals' figures, as ever; units that read well may still give
 // totals beyond the double range.
@@ -98,11 +97,11 @@ const struct Hostile
     {"totals beyond the double range", {"1e300"}, &kOverflow, false, true, "txtBeV_0"},
 };
 
-// Lists are "|"-separated. A cleared amount and rate; results: the break-even fields
-// after the worked example, the first analysis line, the annuity's principal, rate, term and
-// instalment, the first schedule row; the amounts axis' 1,000 (the chart's rich text turns a
-// narrow no-break space into a blank); 1,234.5 as the region's users type it, as the field shows
-// it, and as another region writes it.
+// Per region: a cleared amount and rate; the break-even fields after the worked example, the
+// columns of the first analysis line, the annuity's principal, rate, term and instalment and the
+// columns of the first schedule row; the amounts axis' 1,000 (the chart's rich text turns a narrow
+// no-break space into a blank); 1,234.5 as the region's users type it, as the field shows it, and
+// as another region writes it. Lists are "|"-separated.
 const struct Region
 {
     const char *name, *zero, *rate, *results, *axisLabel, *typed, *shown, *refused;
