@@ -52,7 +52,6 @@ class BreakEvenGraphTest : public QObject
 private Q_SLOTS:
     void cornersDrawTheSamePictureAsEveryUnit()
     {
-        const QPalette original = QApplication::palette();
         for (const auto& [name, palette] :
              {std::pair {"light", LightPalette()}, std::pair {"dark", DarkPalette()}}) {
             QApplication::setPalette(palette);
@@ -110,19 +109,15 @@ private Q_SLOTS:
                             if (a.pixel(x, y) != b.pixel(x, y) &&
                                 !(NearLine(a, bare[scale], {x, y}) &&
                                   NearLine(b, bare[scale], {x, y})))
-                                QFAIL(qPrintable(QStringLiteral("%1, %2 units, scale %3: (%4, %5)")
-                                                     .arg(name)
-                                                     .arg(units)
-                                                     .arg(scale + 1)
-                                                     .arg(x)
-                                                     .arg(y)));
+                                QFAIL(
+                                    qPrintable(QString::asprintf("%s, %d units, scale %d: (%d, %d)",
+                                                                 name, units, scale + 1, x, y)));
                         }
                     }
                 }
                 f.Tab("tabOptions1", 1);
             }
         }
-        QApplication::setPalette(original);
     }
 };
 

@@ -111,7 +111,6 @@ private Q_SLOTS:
 
         // A real click on "Total Sales" just left of unit 2, clear of the fixed costs line; then
         // the chart's own clicked signal for total costs near unit 2.
-        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
         const QPointF at = view->chart()->mapToPosition(QPointF(1.9, 19), chart.Series(2));
         Click(view->viewport(), view->mapFromScene(view->chart()->mapToScene(at)));
         QCOMPARE(f.services.MessageTexts(), QStringList {"Value of DataPoint = 20"});
