@@ -2,8 +2,7 @@
 // every visible text against what is painted behind it in a light and a dark palette; every
 // control inside its container and every caption in full at the screen's logical DPI (ctest runs
 // this at 96, 120 and 144 DPI); and the roles, names and descriptions screen readers are given.
-#include "platform/widgets/twips.h"
-#include "shell/core/design_colors.h"
+#include "common/core/contrast.h"
 #include "shell/ui/pictures.h"
 #include "support/window_fixture.h"
 
@@ -32,29 +31,21 @@ void FillPages(WindowFixture& f)
     f.ListBox("lstLsd")->Flush();
 }
 
-// Shows every page and sub-page in turn; `check` runs on each with its name.
+// Shows every page and sub-page in turn; `check` runs on each with its tab and sub-tab.
 template<typename Check> void ForEachPage(WindowFixture& f, Check check)
 {
-    const struct
-    {
-        int tab, subTab;
-        const char* name;
-    } views[] = {{1, 0, "Calculator"},    {2, 1, "Parameters"}, {2, 2, "Analysis"},
-                 {2, 3, "Graph"},         {3, 1, "Repayment"},  {3, 2, "Principal"},
-                 {3, 3, "Loan Schedule"}, {4, 0, "Talk to Us"}, {5, 0, "Disclaimer"}};
-    for (const auto& view : views) {
-        Strip(*f.window, "tabOptions")->Select(view.tab);
-        if (view.tab == 2)
-            Strip(*f.window, "tabOptions1")->Select(view.subTab);
-        if (view.tab == 3)
-            Strip(*f.window, "tabOptions2")->Select(view.subTab);
+    for (const auto& [tab, subTab] :
+         {std::pair {1, 0}, {2, 1}, {2, 2}, {2, 3}, {3, 1}, {3, 2}, {3, 3}, {4, 0}, {5, 0}}) {
+        Strip(*f.window, "tabOptions")->Select(tab);
+        if (subTab > 0)
+            Strip(*f.window, tab == 2 ? "tabOptions1" : "tabOptions2")->Select(subTab);
         QApplication::processEvents();
-        check(QString::fromLatin1(view.name));
+        check(QStringLiteral("page %1.%2").arg(tab).arg(subTab));
     }
 }
 
 // The colour most of the rectangle is painted in.
-QColor Behind(const QImage& shot, const QRect& rect)
+Rgb Behind(const QImage& shot, const QRect& rect)
 {
     std::map<QRgb, int> counts;
     const QRect inside = rect.intersected(shot.rect());
@@ -63,43 +54,28 @@ QColor Behind(const QImage& shot, const QRect& rect)
             ++counts[shot.pixel(x, y) & 0xffffff];
     const auto most = std::max_element(counts.begin(), counts.end(),
                                        [](auto& a, auto& b) { return a.second < b.second; });
-    return most == counts.end() ? QColor() : QColor(most->first);
+    const QColor color = most == counts.end() ? QColor() : QColor(most->first);
+    return {color.red(), color.green(), color.blue()};
 }
 
-// The texts a user reads, each with the rectangle (in the widget) it is painted on and its
-// colour role.
-struct ReadText
-{
-    QRect rect;
-    QPalette::ColorRole role;
-    QString text;
-};
-
-std::vector<ReadText> TextsOf(QWidget* widget)
+// The texts a user reads: the rectangle (in the widget) each is painted on, and its colour role.
+std::vector<std::pair<QRect, QPalette::ColorRole>> TextsOf(QWidget* widget)
 {
     // Inside the frames that standard controls draw round their texts.
     const QRect inner = widget->rect().adjusted(3, 3, -3, -3);
     if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
-        return {{inner, label->foregroundRole(), label->text()}};
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return {{inner, QPalette::Text, edit->text()}};
-    if (auto* button = qobject_cast<QPushButton*>(widget))
-        return {{inner, QPalette::ButtonText, button->text()}};
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        return {{inner, QPalette::ButtonText, combo->currentText()}};
+        return {{inner, label->foregroundRole()}};
+    if (qobject_cast<QLineEdit*>(widget))
+        return {{inner, QPalette::Text}};
+    if (qobject_cast<QPushButton*>(widget) || qobject_cast<QComboBox*>(widget))
+        return {{inner, QPalette::ButtonText}};
     if (auto* view = qobject_cast<QAbstractItemView*>(widget))
-        return {{view->viewport()->geometry(), QPalette::Text, view->objectName()}};
-    std::vector<ReadText> texts;
+        return {{view->viewport()->geometry(), QPalette::Text}};
+    std::vector<std::pair<QRect, QPalette::ColorRole>> texts;
     if (auto* bar = qobject_cast<QTabBar*>(widget))
         for (int i = 0; i < bar->count(); ++i)
-            texts.push_back(
-                {bar->tabRect(i).adjusted(3, 3, -3, -3), QPalette::WindowText, bar->tabText(i)});
+            texts.emplace_back(bar->tabRect(i).adjusted(3, 3, -3, -3), QPalette::WindowText);
     return texts;
-}
-
-QString CaptionText(QString text)
-{
-    return text.remove(QLatin1Char('&'));
 }
 
 } // namespace
@@ -111,19 +87,16 @@ class ReadabilityTest : public QObject
 private Q_SLOTS:
     void everyTextReadsInLightAndDarkPalettes()
     {
-        const QPalette original = QApplication::palette();
-        const QPalette light = test::LightPalette();
+        const QPalette original = QApplication::palette(), light = LightPalette();
         // The palette the window starts in, and the one the desktop changes to while it runs.
         const struct
         {
-            const char* paletteName;
+            const char* name;
             QPalette start, now;
-        } rows[] = {
-            {"light", light, light},
-            {"dark", DarkPalette(), DarkPalette()},
-            {"dark after light", light, DarkPalette()},
-            {"light after dark", DarkPalette(), light},
-        };
+        } rows[] = {{"light", light, light},
+                    {"dark", DarkPalette(), DarkPalette()},
+                    {"dark after light", light, DarkPalette()},
+                    {"light after dark", DarkPalette(), light}};
         for (const auto& [paletteName, start, now] : rows) {
             QApplication::setPalette(start);
             WindowFixture f;
@@ -134,21 +107,18 @@ private Q_SLOTS:
                 for (QWidget* widget : f.window->findChildren<QWidget*>()) {
                     if (!widget->isVisible())
                         continue;
-                    for (const ReadText& text : TextsOf(widget)) {
-                        const QRect onShot(widget->mapTo(f.window.get(), text.rect.topLeft()),
-                                           text.rect.size());
-                        const QColor background = Behind(shot, onShot);
-                        const QColor color = widget->palette().color(text.role);
+                    for (const auto& [rect, role] : TextsOf(widget)) {
+                        const QColor color = widget->palette().color(role);
                         const double ratio = ContrastRatio(
                             {color.red(), color.green(), color.blue()},
-                            {background.red(), background.green(), background.blue()});
-                        QVERIFY2(
-                            ratio >= kMinimumTextContrast,
-                            qPrintable(QStringLiteral("%1 palette, %2 page, %3 \"%4\": %5 on %6, "
-                                                      "%7:1")
-                                           .arg(paletteName, page, widget->objectName(),
-                                                text.text.left(20), color.name(), background.name())
-                                           .arg(ratio, 0, 'f', 1)));
+                            Behind(
+                                shot,
+                                QRect(widget->mapTo(f.window.get(), rect.topLeft()), rect.size())));
+                        QVERIFY2(ratio >= kMinimumTextContrast,
+                                 qPrintable(QStringLiteral("%1, %2, %3 at %4: %5:1")
+                                                .arg(paletteName, page, widget->objectName())
+                                                .arg(rect.x())
+                                                .arg(ratio)));
                     }
                 }
             });
@@ -162,28 +132,30 @@ private Q_SLOTS:
         const std::map<int, QSize> windowSizes {
             {96, {513, 329}}, {120, {641, 411}}, {144, {770, 494}}};
         const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
-        QVERIFY2(windowSizes.count(dpi), qPrintable(QString::number(dpi)));
         WindowFixture f;
-        QCOMPARE(f.window->size(), windowSizes.at(dpi));
+        QCOMPARE(f.window->size(), windowSizes.count(dpi) ? windowSizes.at(dpi) : QSize());
         FillPages(f);
         ForEachPage(f, [&](const QString& page) {
             for (QWidget* widget : f.window->findChildren<QWidget*>()) {
                 if (!widget->isVisible() || widget->isWindow())
                     continue;
-                const QString where = page + QStringLiteral(" page, ") + widget->objectName();
-                const QRect within = widget->parentWidget()->rect();
-                QVERIFY2(within.contains(widget->geometry()), qPrintable(where + " outside"));
-                int needed = 0;
-                int room = widget->width();
-                if (auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap())
-                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                             qPrintable(where));
-                else if (label)
-                    needed = label->fontMetrics().horizontalAdvance(CaptionText(label->text()));
-                else if (auto* button = qobject_cast<QPushButton*>(widget))
-                    needed =
-                        button->fontMetrics().horizontalAdvance(CaptionText(button->text())) + 4;
-                else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                const QString where = page + ' ' + widget->objectName();
+                QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
+                         qPrintable(where));
+                const QFontMetrics metrics = widget->fontMetrics();
+                const auto width = [&](QString text) {
+                    return metrics.horizontalAdvance(text.remove('&'));
+                };
+                int needed = 0, room = widget->width();
+                auto* label = qobject_cast<QLabel*>(widget);
+                if (label && label->wordWrap()) {
+                    needed = label->heightForWidth(room);
+                    room = label->height();
+                } else if (label) {
+                    needed = width(label->text());
+                } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                    needed = width(button->text()) + 4;
+                } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
                     // Every item in the field beside the arrow; one the design's English already
                     // overflows (its label is the item's data) only as far as that English does.
                     QStyleOptionComboBox option;
@@ -193,29 +165,25 @@ private Q_SLOTS:
                                                            QStyle::SC_ComboBoxEditField, combo)
                                           .width();
                     for (int i = 0; i < combo->count(); ++i) {
-                        const QFontMetrics metrics = combo->fontMetrics();
                         const int english =
                             metrics.horizontalAdvance(combo->itemData(i).toString());
                         const int shown = metrics.horizontalAdvance(combo->itemText(i));
-                        if (shown - std::max(field, english) > needed - room) {
-                            needed = shown;
-                            room = std::max(field, english);
-                        }
+                        if (shown - std::max(field, english) > needed - room)
+                            needed = shown, room = std::max(field, english);
                     }
-                }
-                QVERIFY2(needed <= room,
-                         qPrintable(where + QStringLiteral(": %1 > %2").arg(needed).arg(room)));
-                // Every tab shows whole, with no scroll arrows, and the pages start under the tabs.
-                if (auto* bar = qobject_cast<QTabBar*>(widget)) {
+                } else if (auto* bar = qobject_cast<QTabBar*>(widget)) {
+                    // Every tab shows whole, with no scroll arrows.
                     QVERIFY2(bar->tabRect(bar->count() - 1).right() < bar->width(),
                              qPrintable(where));
                     for (int i = 0; i < bar->count(); ++i)
-                        QVERIFY2(bar->fontMetrics().horizontalAdvance(
-                                     CaptionText(bar->tabText(i))) < bar->tabRect(i).width(),
+                        QVERIFY2(width(bar->tabText(i)) < bar->tabRect(i).width(),
                                  qPrintable(where));
                 }
+                QVERIFY2(needed <= room,
+                         qPrintable(where + QStringLiteral(": %1 > %2").arg(needed).arg(room)));
             }
         });
+        // The pages start under the tabs.
         for (auto [strip, page] : {std::pair {"tabOptions", "picOptions"},
                                    {"tabOptions1", "picOptions1"},
                                    {"tabOptions2", "picOptions2"}})
@@ -228,109 +196,85 @@ private Q_SLOTS:
     {
         WindowFixture f;
         FillPages(f);
+        // The window (by its name), the lists with their header lines, a link, keys (the caption
+        // is the name, the description says what it does), a field named by its caption and the
+        // display.
         const struct
         {
-            const char* name;
-            QAccessible::Role role;
-            const char* accessibleName;
-            const char* description;
+            const char *name, *role, *accessibleName, *description;
         } rows[] = {
-            // The window, the lists with their header lines, a link, keys (the caption is the name,
-            // the
-            // description says what it does), a field named by its caption and the display.
-            {"frmVexmoor", QAccessible::Window, "Quenbry - Vexmoor", ""},
-            {"lstBev", QAccessible::List, "Break-even analysis",
-             "Units Total Costs Total Sales Profit"},
-            {"lstLsd", QAccessible::List, "Loan schedule",
-             "# Balance Instalment Principal Interest"},
-            {"lblQnbWeb_3", QAccessible::Link, "@Quenbry", ""},
-            {"cmdCalc_7", QAccessible::Button, "sqrt", "square root"},
-            {"cmdCalc_26", QAccessible::Button, "+/-", "change sign"},
-            {"cmdCalc_3", QAccessible::Button, "7", ""},
-            {"txtCalRpy_0", QAccessible::EditableText,
-             "Principal Amount:", "[M] Enter the principal amount"},
-            {"lblDisplay", QAccessible::StaticText, "0.", "Display"},
+            // clang-format off
+            {"frmVexmoor", "Window", "Quenbry - Vexmoor", ""},
+            {"lstBev", "List", "Break-even analysis", "Units Total Costs Total Sales Profit"},
+            {"lstLsd", "List", "Loan schedule", "# Balance Instalment Principal Interest"},
+            {"lblQnbWeb_3", "Link", "@Quenbry", ""},
+            {"cmdCalc_7", "Button", "sqrt", "square root"},
+            {"cmdCalc_26", "Button", "+/-", "change sign"},
+            {"cmdCalc_3", "Button", "7", ""},
+            {"txtCalRpy_0", "EditableText", "Principal Amount:", "[M] Enter the principal amount"},
+            {"lblDisplay", "StaticText", "0.", "Display"},
+            // clang-format on
         };
+        const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
         for (const auto& row : rows) {
-            auto* widget = row.name == QLatin1String("frmVexmoor") ? f.window.get()
-                                                                   : f.Find<QWidget>(row.name);
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(
+                f.window->objectName() == row.name ? f.window.get() : f.Find(row.name));
             QVERIFY2(iface, row.name);
-            QCOMPARE(QStringLiteral("%1 %2 \"%3\" \"%4\"")
-                         .arg(row.name)
-                         .arg(iface->role())
-                         .arg(iface->text(QAccessible::Name),
-                              iface->text(QAccessible::Description).simplified()),
-                     QStringLiteral("%1 %2 \"%3\" \"%4\"")
-                         .arg(row.name)
-                         .arg(row.role)
-                         .arg(row.accessibleName, row.description));
+            QCOMPARE((QStringList {row.name, roles.valueToKey(iface->role()),
+                                   iface->text(QAccessible::Name),
+                                   iface->text(QAccessible::Description).simplified()}),
+                     (QStringList {row.name, row.role, row.accessibleName, row.description}));
         }
-        QCOMPARE(f.window->objectName(), QStringLiteral("frmVexmoor"));
         // The program by its name; the selected tab of each strip, and only it, reports so.
         QCOMPARE(QAccessible::queryAccessibleInterface(qApp)->text(QAccessible::Name),
                  QStringLiteral("Quenbry - Vexmoor"));
         Strip(*f.window, "tabOptions")->Select(3);
-        for (const auto& [strip, selected] :
-             {std::pair {"tabOptions", 2}, std::pair {"tabOptions2", 0}}) {
+        for (const auto& [strip, selected, tabName] :
+             {std::tuple {"tabOptions", 2, "Loan Calculator"}, {"tabOptions2", 0, "Repayment"}}) {
             QAccessibleInterface* bar =
                 QAccessible::queryAccessibleInterface(Strip(*f.window, strip)->Bar());
             QCOMPARE(bar->role(), QAccessible::PageTabList);
-            QVERIFY(!bar->child(-1) &&
-                    !bar->child(bar->childCount())); // a reader asking past the tabs
+            QVERIFY(!bar->child(-1) && !bar->child(bar->childCount())); // asking past the tabs
             for (int tab = 0; tab < bar->childCount(); ++tab) {
-                QAccessibleInterface* child = bar->child(tab);
-                QCOMPARE(child->role(), QAccessible::PageTab);
-                QCOMPARE(child->state().selected, tab == selected);
+                QCOMPARE(bar->child(tab)->role(), QAccessible::PageTab);
+                QCOMPARE(bar->child(tab)->state().selected, tab == selected);
             }
+            QCOMPARE(bar->child(selected)->text(QAccessible::Name).trimmed(), QString(tabName));
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(Strip(*f.window, "tabOptions")->Bar())
-                     ->child(2)
-                     ->text(QAccessible::Name),
-                 QStringLiteral("Loan Calculator"));
         // A reader presses a link as a click would.
-        QAccessibleInterface* link =
-            QAccessible::queryAccessibleInterface(f.Find<QWidget>("lblQnbWeb_0"));
-        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(f.Find("lblQnbWeb_0"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(f.services.openedUrls, QStringList {"https://www.quenbry.com"});
     }
 
     void picturesAreSharpAtScaleFactors()
     {
         // The embedded pictures reach the programs that link the window library.
-        const std::pair<const char*, QSize> embedded[] = {{":/icons/vexmoor-32.png", {32, 32}},
-                                                          {":/icons/vexmoor-256.png", {256, 256}},
-                                                          {":/icons/vexmoor.svg", {256, 256}},
-                                                          {":/images/imgQnfSut.jpg", {174, 203}}};
-        for (const auto& [path, size] : embedded)
+        for (const auto& [path, size] : {std::pair {":/icons/vexmoor-32.png", QSize(32, 32)},
+                                         {":/icons/vexmoor-256.png", QSize(256, 256)},
+                                         {":/icons/vexmoor.svg", QSize(256, 256)},
+                                         {":/images/imgQnfSut.jpg", QSize(174, 203)}})
             QVERIFY2(QImage(path).size() == size, path);
         // Logical size, device pixel ratio: the pixels drawn, from the picture at twice the size
         // but on an ordinary screen at the design's size.
-        const struct
-        {
-            QSize size;
-            qreal ratio;
-            QSize pixels;
-        } rows[] = {
-            {{174, 203}, 1, {174, 203}},
-            {{174, 203}, 2, {348, 406}},
-            {{174, 203}, 1.5, {261, 305}},
-            {{261, 305}, 1, {261, 305}},
-        };
         const QImage large(QStringLiteral(":/images/imgQnfSut@2x.jpg"));
-        for (const auto& row : rows) {
-            const QPixmap picture = TalkToUsPicture(row.size, row.ratio);
-            QCOMPARE(picture.size(), row.pixels);
-            QCOMPARE(picture.devicePixelRatio(), row.ratio);
-            if (row.pixels == large.size())
+        for (const auto& [size, ratio, pixels] :
+             {std::tuple {QSize(174, 203), 1.0, QSize(174, 203)},
+              {QSize(174, 203), 2.0, QSize(348, 406)},
+              {QSize(174, 203), 1.5, QSize(261, 305)},
+              {QSize(261, 305), 1.0, QSize(261, 305)}}) {
+            const QPixmap picture = TalkToUsPicture(size, ratio);
+            QCOMPARE(picture.size(), pixels);
+            QCOMPARE(picture.devicePixelRatio(), ratio);
+            if (pixels == large.size())
                 QCOMPARE(picture.toImage().convertToFormat(large.format()), large);
         }
         // A window made at a ratio of 1 goes without the SVG plugin; a higher ratio draws the icon
         // from its SVG.
         WindowFixture f;
         QFile maps(QStringLiteral("/proc/self/maps"));
-        QVERIFY(maps.open(QIODevice::ReadOnly));
-        QVERIFY(!maps.readAll().contains("libqsvgicon"));
+        QVERIFY(maps.open(QIODevice::ReadOnly) && !maps.readAll().contains("libqsvgicon"));
         QCOMPARE(WindowIcon(2).pixmap(QSize(64, 64), 1.0).size(), QSize(64, 64));
     }
 
@@ -341,7 +285,7 @@ private Q_SLOTS:
         WindowFixture f(frmVexmoor::PageBuilding::AllAtOnce, false);
         for (const char* region : {"en_US", "de_DE", "fr_FR", "de_CH", "sv_SE", "hi_IN"}) {
             const QLocale locale(QString::fromLatin1(region));
-            for (const QFont& font : {f.window->font(), f.Find<QListView>("lstLsd")->font()}) {
+            for (const QFont& font : {f.window->font(), f.Find("lstLsd")->font()}) {
                 for (const QChar c :
                      locale.decimalPoint() + locale.groupSeparator() + locale.negativeSign()) {
                     QTextLayout layout(QString(c), font);
@@ -350,10 +294,10 @@ private Q_SLOTS:
                     layout.endLayout();
                     const QList<QGlyphRun> runs = layout.glyphRuns();
                     QVERIFY2(runs.size() == 1 && runs.first().rawFont().supportsCharacter(c),
-                             qPrintable(QStringLiteral("%1: U+%2 in %3")
+                             qPrintable(QStringLiteral("%1 U+%2 in %3")
                                             .arg(region)
-                                            .arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                                            .arg(QFontInfo(font).family())));
+                                            .arg(c.unicode(), 0, 16)
+                                            .arg(font.family())));
                 }
             }
         }
