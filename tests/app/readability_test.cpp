@@ -1,15 +1,29 @@
-// Reading the window in any theme, at any text size and with a screen reader: the contrast of
-// every visible text against what is painted behind it in a light and a dark palette; every
-// control inside its container and every caption in full at the screen's logical DPI (ctest runs
-// this at 96, 120 and 144 DPI); and the roles, names and descriptions screen readers are given.
+// Reading the window in any theme, language and text size, and with a screen reader. Every visible
+// text reads against what is painted behind it in a light and a dark palette; every control lies
+// inside its container with its caption in full at the screen's logical DPI (ctest runs these at
+// 96, 120 and 144 DPI, in English, German and French). Screen readers hear roles, names and
+// descriptions; pictures are sharp at any scale factor; separators have glyphs. In German and
+// French no visible text is left in English, a message box speaks the language while its log
+// record stays English, and the list's menu and Qt's own field menu follow; the language follows
+// the desktop, the number format apart (ctest runs languageFollowsTheDesktop again with German
+// words and en_US numbers, and with a language the program has no translation for).
 #include "common/core/contrast.h"
+#include "platform/services/regional_format.h"
+#include "platform/services/translation.h"
 #include "shell/ui/pictures.h"
 #include "support/window_fixture.h"
 
+#include <QAbstractAxis>
+#include <QAbstractSeries>
 #include <QAccessible>
+#include <QChart>
+#include <QChartView>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QGlyphRun>
+#include <QMenu>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
@@ -22,11 +36,25 @@ namespace vexmoor {
 
 namespace {
 
-// Texts in every field and list: a break-even analysis and a loan schedule.
-void FillPages(WindowFixture& f)
+// clang-format off
+const struct LanguageRow
+{
+    const char *language, *loanTypeCaption, *message, *messageTitle, *copyEntry, *undoEntry;
+} kLanguages[] = {
+    {"en", "Loan Type:", "Enter a valid number.", "System Support", "&Copy", "&Undo"},
+    {"de", "Darlehensart:", "Geben Sie eine gültige Zahl ein.", "Systemsupport", "&Kopieren", "&Rückgängig"},
+    {"fr", "Type de prêt :", "Saisissez un nombre valide.", "Support système", "&Copier", "&Annuler"},
+};
+// clang-format on
+
+// A break-even analysis and a loan schedule of 12 instalments, shown whole in their lists.
+void Calculate(WindowFixture& f)
 {
     f.EnterBreakEven({"100", "10", "6", "1000"});
-    f.EnterRepayment("10000", "Flat", "10", "Year", "12");
+    Strip(*f.window, "tabOptions")->Select(3);
+    for (auto [field, text] : {std::pair {0, "1234.5"}, {1, "10"}, {2, "12"}})
+        Enter(f.Field("txtCalRpy", field), text);
+    f.Press("cmdCalRpy");
     f.ListBox("lstBev")->Flush();
     f.ListBox("lstLsd")->Flush();
 }
@@ -78,6 +106,70 @@ std::vector<std::pair<QRect, QPalette::ColorRole>> TextsOf(QWidget* widget)
     return texts;
 }
 
+// Every text the window shows on any page or sub-page, each under a name of its own: captions,
+// button and tab texts, tooltips, selector items, the lists' header and last lines field by
+// field, screen reader names and descriptions, the graph's legend and axis titles.
+QMap<QString, QString> VisibleTexts(WindowFixture& f)
+{
+    QMap<QString, QString> texts;
+    const auto add = [&](const QString& key, const QString& text) {
+        if (!text.isEmpty())
+            texts.insert(key, text);
+    };
+    ForEachPage(f, [&](const QString&) {
+        for (QWidget* widget : f.window->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            if (auto* chart = qobject_cast<QChartView*>(widget); chart && widget->isVisible()) {
+                const QList<QAbstractSeries*> series = chart->chart()->series();
+                for (int i = 0; i < series.size(); ++i)
+                    add(QStringLiteral("series %1").arg(i), series[i]->name());
+                for (QAbstractAxis* axis : chart->chart()->axes())
+                    add(QStringLiteral("axis %1").arg(axis->alignment()), axis->titleText());
+            }
+            if (!widget->isVisible() || name.isEmpty())
+                continue;
+            add(name + " tooltip", widget->toolTip());
+            add(name + " name", widget->accessibleName());
+            add(name + " description", widget->accessibleDescription());
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                add(name, label->text());
+            if (auto* button = qobject_cast<QPushButton*>(widget))
+                add(name, button->text());
+            if (auto* combo = qobject_cast<QComboBox*>(widget))
+                for (int i = 0; i < combo->count(); ++i)
+                    add(name + QStringLiteral(" item %1").arg(i), combo->itemText(i));
+            if (auto* bar = qobject_cast<QTabBar*>(widget))
+                for (int i = 0; i < bar->count(); ++i) {
+                    add(name + QStringLiteral(" tab %1").arg(i), bar->tabText(i));
+                    add(name + QStringLiteral(" tab tooltip %1").arg(i), bar->tabToolTip(i));
+                }
+            if (auto* view = qobject_cast<QAbstractItemView*>(widget); view && view->model()) {
+                static const QRegularExpression kApart(QStringLiteral("\\s{2,}"));
+                const int rows = view->model()->rowCount();
+                for (int row : {0, rows - 1}) {
+                    const QStringList fields = rows > 0
+                        ? view->model()->index(row, 0).data().toString().trimmed().split(kApart)
+                        : QStringList();
+                    for (int i = 0; i < fields.size(); ++i)
+                        add(name + QStringLiteral(" line %1 field %2").arg(row).arg(i), fields[i]);
+                }
+            }
+        }
+    });
+    return texts;
+}
+
+// Names, symbols and addresses that read the same in every language.
+bool SameInEveryLanguage(const QString& text)
+{
+    static const QStringList kNames =
+        QStringLiteral(
+            "Quenbry - Vexmoor|www.quenbry.com|@Quenbry|facebook/Quenbry|CE|C|sqrt|1/x|blog")
+            .split('|');
+    static const QRegularExpression kNoWords(QStringLiteral("^[^A-Za-z]*$"));
+    return kNames.contains(text) || kNoWords.match(text).hasMatch();
+}
+
 } // namespace
 
 class ReadabilityTest : public QObject
@@ -85,117 +177,89 @@ class ReadabilityTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyTextReadsInLightAndDarkPalettes()
+    // In the palette the window starts in and in the one the desktop changes to while it runs.
+    void everyTextFitsAndReads()
     {
-        const QPalette original = QApplication::palette(), light = LightPalette();
-        // The palette the window starts in, and the one the desktop changes to while it runs.
-        const struct
-        {
-            const char* name;
-            QPalette start, now;
-        } rows[] = {{"light", light, light},
-                    {"dark", DarkPalette(), DarkPalette()},
-                    {"dark after light", light, DarkPalette()},
-                    {"light after dark", DarkPalette(), light}};
-        for (const auto& [paletteName, start, now] : rows) {
+        const std::map<int, QSize> windowSizes {
+            {96, {513, 329}}, {120, {641, 411}}, {144, {770, 494}}};
+        const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+        const QPalette original = QApplication::palette(), light = LightPalette(),
+                       dark = DarkPalette();
+        for (const auto& [start, now] :
+             {std::pair {light, light}, {dark, dark}, {light, dark}, {dark, light}}) {
             QApplication::setPalette(start);
             WindowFixture f;
-            FillPages(f);
+            QCOMPARE(f.window->size(), windowSizes.count(dpi) ? windowSizes.at(dpi) : QSize());
+            Calculate(f);
             QApplication::setPalette(now);
             ForEachPage(f, [&](const QString& page) {
                 const QImage shot = f.window->grab().toImage();
                 for (QWidget* widget : f.window->findChildren<QWidget*>()) {
-                    if (!widget->isVisible())
+                    if (!widget->isVisible() || widget->isWindow())
                         continue;
+                    const QString where =
+                        QStringLiteral("%1 %2, palette %3 then %4")
+                            .arg(page, widget->objectName(), start.window().color().name(),
+                                 now.window().color().name());
                     for (const auto& [rect, role] : TextsOf(widget)) {
                         const QColor color = widget->palette().color(role);
-                        const double ratio = ContrastRatio(
-                            {color.red(), color.green(), color.blue()},
-                            Behind(
-                                shot,
-                                QRect(widget->mapTo(f.window.get(), rect.topLeft()), rect.size())));
-                        QVERIFY2(ratio >= kMinimumTextContrast,
-                                 qPrintable(QStringLiteral("%1, %2, %3 at %4: %5:1")
-                                                .arg(paletteName, page, widget->objectName())
-                                                .arg(rect.x())
-                                                .arg(ratio)));
+                        const QRect onShot(widget->mapTo(f.window.get(), rect.topLeft()),
+                                           rect.size());
+                        QVERIFY2(ContrastRatio({color.red(), color.green(), color.blue()},
+                                               Behind(shot, onShot)) >= kMinimumTextContrast,
+                                 qPrintable(where));
+                    }
+                    QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
+                             qPrintable(where));
+                    const auto width = [&](QString text) {
+                        return widget->fontMetrics().horizontalAdvance(text.remove('&'));
+                    };
+                    auto* label = qobject_cast<QLabel*>(widget);
+                    if (label && label->wordWrap()) {
+                        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                                 qPrintable(where));
+                    } else if (label) {
+                        QVERIFY2(width(label->text()) <= label->width(), qPrintable(where));
+                    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                        QVERIFY2(width(button->text()) + 4 <= button->width(), qPrintable(where));
+                    } else if (auto* bar = qobject_cast<QTabBar*>(widget)) {
+                        // Every tab shows whole, with no scroll arrows.
+                        for (int i = 0; i < bar->count(); ++i)
+                            QVERIFY2(width(bar->tabText(i)) < bar->tabRect(i).width() &&
+                                         bar->tabRect(i).right() < bar->width(),
+                                     qPrintable(where));
+                    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                        // Every item in the field beside the arrow; one the design's English
+                        // already overflows (its label is the item's data) only as far as that
+                        // English does.
+                        QStyleOptionComboBox option;
+                        option.initFrom(combo);
+                        const int field = combo->style()
+                                              ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                               QStyle::SC_ComboBoxEditField, combo)
+                                              .width();
+                        for (int i = 0; i < combo->count(); ++i)
+                            QVERIFY2(width(combo->itemText(i)) <=
+                                         std::max(field, width(combo->itemData(i).toString())),
+                                     qPrintable(where));
                     }
                 }
             });
+            // The pages start under the tabs.
+            for (auto [strip, page] : {std::pair {"tabOptions", "picOptions"},
+                                       {"tabOptions1", "picOptions1"},
+                                       {"tabOptions2", "picOptions2"}})
+                QVERIFY2(Named<QWidget>(*f.window, page, 0)->y() >
+                             Strip(*f.window, strip)->Bar()->geometry().bottom(),
+                         strip);
         }
         QApplication::setPalette(original);
-    }
-
-    void controlsAndCaptionsFitAtTheScreensDpi()
-    {
-        // The window's size at the logical DPIs ctest runs this at.
-        const std::map<int, QSize> windowSizes {
-            {96, {513, 329}}, {120, {641, 411}}, {144, {770, 494}}};
-        const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
-        WindowFixture f;
-        QCOMPARE(f.window->size(), windowSizes.count(dpi) ? windowSizes.at(dpi) : QSize());
-        FillPages(f);
-        ForEachPage(f, [&](const QString& page) {
-            for (QWidget* widget : f.window->findChildren<QWidget*>()) {
-                if (!widget->isVisible() || widget->isWindow())
-                    continue;
-                const QString where = page + ' ' + widget->objectName();
-                QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
-                         qPrintable(where));
-                const QFontMetrics metrics = widget->fontMetrics();
-                const auto width = [&](QString text) {
-                    return metrics.horizontalAdvance(text.remove('&'));
-                };
-                int needed = 0, room = widget->width();
-                auto* label = qobject_cast<QLabel*>(widget);
-                if (label && label->wordWrap()) {
-                    needed = label->heightForWidth(room);
-                    room = label->height();
-                } else if (label) {
-                    needed = width(label->text());
-                } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-                    needed = width(button->text()) + 4;
-                } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-                    // Every item in the field beside the arrow; one the design's English already
-                    // overflows (its label is the item's data) only as far as that English does.
-                    QStyleOptionComboBox option;
-                    option.initFrom(combo);
-                    const int field = combo->style()
-                                          ->subControlRect(QStyle::CC_ComboBox, &option,
-                                                           QStyle::SC_ComboBoxEditField, combo)
-                                          .width();
-                    for (int i = 0; i < combo->count(); ++i) {
-                        const int english =
-                            metrics.horizontalAdvance(combo->itemData(i).toString());
-                        const int shown = metrics.horizontalAdvance(combo->itemText(i));
-                        if (shown - std::max(field, english) > needed - room)
-                            needed = shown, room = std::max(field, english);
-                    }
-                } else if (auto* bar = qobject_cast<QTabBar*>(widget)) {
-                    // Every tab shows whole, with no scroll arrows.
-                    QVERIFY2(bar->tabRect(bar->count() - 1).right() < bar->width(),
-                             qPrintable(where));
-                    for (int i = 0; i < bar->count(); ++i)
-                        QVERIFY2(width(bar->tabText(i)) < bar->tabRect(i).width(),
-                                 qPrintable(where));
-                }
-                QVERIFY2(needed <= room,
-                         qPrintable(where + QStringLiteral(": %1 > %2").arg(needed).arg(room)));
-            }
-        });
-        // The pages start under the tabs.
-        for (auto [strip, page] : {std::pair {"tabOptions", "picOptions"},
-                                   {"tabOptions1", "picOptions1"},
-                                   {"tabOptions2", "picOptions2"}})
-            QVERIFY2(Named<QWidget>(*f.window, page, 0)->y() >
-                         Strip(*f.window, strip)->Bar()->geometry().bottom(),
-                     strip);
     }
 
     void screenReadersHearRolesNamesAndDescriptions()
     {
         WindowFixture f;
-        FillPages(f);
+        Calculate(f);
         // The window (by its name), the lists with their header lines, a link, keys (the caption
         // is the name, the description says what it does), a field named by its caption and the
         // display.
@@ -250,12 +314,6 @@ private Q_SLOTS:
 
     void picturesAreSharpAtScaleFactors()
     {
-        // The embedded pictures reach the programs that link the window library.
-        for (const auto& [path, size] : {std::pair {":/icons/vexmoor-32.png", QSize(32, 32)},
-                                         {":/icons/vexmoor-256.png", QSize(256, 256)},
-                                         {":/icons/vexmoor.svg", QSize(256, 256)},
-                                         {":/images/imgQnfSut.jpg", QSize(174, 203)}})
-            QVERIFY2(QImage(path).size() == size, path);
         // Logical size, device pixel ratio: the pixels drawn, from the picture at twice the size
         // but on an ordinary screen at the design's size.
         const QImage large(QStringLiteral(":/images/imgQnfSut@2x.jpg"));
@@ -294,13 +352,75 @@ private Q_SLOTS:
                     layout.endLayout();
                     const QList<QGlyphRun> runs = layout.glyphRuns();
                     QVERIFY2(runs.size() == 1 && runs.first().rawFont().supportsCharacter(c),
-                             qPrintable(QStringLiteral("%1 U+%2 in %3")
-                                            .arg(region)
-                                            .arg(c.unicode(), 0, 16)
-                                            .arg(font.family())));
+                             qPrintable(region + QString(c) + font.family()));
                 }
             }
         }
+    }
+    void everyTextMessageAndMenuSpeaksTheLanguage()
+    {
+        QMap<QString, QString> english;
+        for (const LanguageRow& row : kLanguages) {
+            const QString language = QLatin1String(row.language);
+            QCOMPARE(platform::InstallTranslations({language}), language);
+            WindowFixture f;
+            Calculate(f);
+            // The figures stay in the region's writing whatever the language.
+            QCOMPARE(f.Field("txtCalRpy", 0)->text(), QStringLiteral("1,234.50"));
+            const QMap<QString, QString> shown = VisibleTexts(f);
+            if (english.isEmpty()) {
+                english = shown;
+                QVERIFY(english.size() > 150);
+            }
+            QCOMPARE(shown.keys(), english.keys());
+            QStringList untranslated;
+            for (auto it = english.cbegin(); it != english.cend(); ++it)
+                if (row.language != QLatin1String("en") && shown[it.key()] == it.value() &&
+                    !SameInEveryLanguage(it.value()))
+                    untranslated << it.key() + QStringLiteral(": ") + it.value();
+            QVERIFY2(untranslated.isEmpty(), qPrintable(language + ": " + untranslated.join("; ")));
+
+            // A message in the language; its log record, for support, in English.
+            Strip(*f.window, "tabOptions")->Select(2);
+            Strip(*f.window, "tabOptions1")->Select(1);
+            Enter(f.Field("txtBeV", 3), QStringLiteral("abc"));
+            QCOMPARE(f.services.MessageTexts(),
+                     QStringList {QStringLiteral(" [frmVexmoor] %1 {13}").arg(row.message)});
+            QCOMPARE(f.services.messages.front().title, QString::fromUtf8(row.messageTitle));
+            QVERIFY(ReadAll(f.services.LogPath()).contains("Enter a valid number."));
+
+            // The analysis list's menu, and Qt's own menu of an entry field.
+            Strip(*f.window, "tabOptions1")->Select(2);
+            QWidget* list = f.Find("lstBev");
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                    list->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(list, &event);
+            auto* menu = f.Find<QMenu>("lstBevMenu");
+            QTRY_VERIFY(menu && menu->isVisible());
+            QVERIFY(menu->actions().first()->text().startsWith(QString::fromUtf8(row.copyEntry)));
+            menu->close();
+            const std::unique_ptr<QMenu> fieldMenu(
+                f.Field("txtBeV", 0)->createStandardContextMenu());
+            QVERIFY(
+                fieldMenu->actions().first()->text().startsWith(QString::fromUtf8(row.undoEntry)));
+        }
+    }
+
+    void languageFollowsTheDesktop()
+    {
+        // ctest says what the environment it sets should give; in the ordinary one, en_US's.
+        const QString expected = qEnvironmentVariable("VEXMOOR_EXPECTED_LANGUAGE", "en");
+        QCOMPARE(platform::InstallTranslations(platform::DesktopLanguages()), expected);
+        WindowFixture f;
+        Calculate(f);
+        const auto* row = std::find_if(std::begin(kLanguages), std::end(kLanguages),
+                                       [&](auto& r) { return expected == r.language; });
+        QCOMPARE(Named<QLabel>(*f.window, "lblCalRpy", 5)->text(),
+                 QString::fromUtf8(row->loanTypeCaption));
+        QCOMPARE(f.Field("txtCalRpy", 0)->text(), QStringLiteral("1,234.50"));
+        // The region (a report's paper) is the numbers' one, not the words'.
+        QCOMPARE(QLocale::territoryToCode(platform::NumberLocale().territory()),
+                 qEnvironmentVariable("VEXMOOR_EXPECTED_REGION", "US"));
     }
 };
 
