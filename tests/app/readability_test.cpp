@@ -131,10 +131,7 @@ QMap<QString, QString> VisibleTexts(WindowFixture& f)
             add(name + " tooltip", widget->toolTip());
             add(name + " name", widget->accessibleName());
             add(name + " description", widget->accessibleDescription());
-            if (auto* label = qobject_cast<QLabel*>(widget))
-                add(name, label->text());
-            if (auto* button = qobject_cast<QPushButton*>(widget))
-                add(name, button->text());
+            add(name, widget->property("text").toString()); // captions, buttons, fields
             if (auto* combo = qobject_cast<QComboBox*>(widget))
                 for (int i = 0; i < combo->count(); ++i)
                     add(name + QStringLiteral(" item %1").arg(i), combo->itemText(i));
@@ -357,6 +354,7 @@ private Q_SLOTS:
             }
         }
     }
+
     void everyTextMessageAndMenuSpeaksTheLanguage()
     {
         QMap<QString, QString> english;
