@@ -30,14 +30,14 @@ using namespace vexmoor::test;
 
 namespace {
 
-// Closes the modal message box about to be shown once it is up; `seen` gets what it showed.
-void CloseNextBox(QString* seen = nullptr)
+// Closes the modal message box about to be shown once it is up, keeping what it showed.
+QString g_lastBox;
+void CloseNextBox()
 {
-    QTimer::singleShot(0, [seen] {
+    QTimer::singleShot(0, [] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
-        if (seen != nullptr)
-            *seen = QStringLiteral("%1|%2|%3|%4")
+        g_lastBox = QStringLiteral("%1|%2|%3|%4")
                         .arg(box->windowTitle(), box->text())
                         .arg(box->icon())
                         .arg(box->buttons().size());
@@ -102,28 +102,25 @@ private Q_SLOTS:
                 QObject::connect(w.button, &QPushButton::clicked, &w.window,
                                  [&] { log << "Click"; });
                 QVERIFY(w.Show());
-                if (gesture == 0) {
+                if (gesture == 0)
                     QTest::keyClick(w.field, Qt::Key_Tab);
-                } else if (gesture == 1) {
-                    QTest::mouseMove(w.button); // where the user's pointer is while clicking
-                    Click(w.button);
-                } else if (gesture == 2) {
+                else if (gesture == 1) // the pointer goes where the user clicks
+                    QTest::mouseMove(w.button), Click(w.button);
+                else if (gesture == 2)
                     QTest::mouseClick(w.button, Qt::LeftButton);
-                } else {
+                else
                     QTest::keyClick(w.field, Qt::Key_G, Qt::AltModifier);
-                }
                 QCoreApplication::processEvents();
-                const QString row =
-                    QStringLiteral("gesture %1 cancel %2: ").arg(gesture).arg(cancel);
-                QCOMPARE(row + log.join(' '),
-                         row +
-                             (cancel             ? "Validate"
-                                  : gesture == 0 ? "Validate LostFocus GotFocus"
-                                                 : "Validate LostFocus GotFocus Click"));
-                QCOMPARE(QApplication::focusWidget(),
-                         cancel             ? w.field
-                             : gesture == 0 ? static_cast<QWidget*>(w.other)
-                                            : w.button);
+                const QWidget* to = cancel ? w.field
+                    : gesture == 0         ? static_cast<QWidget*>(w.other)
+                                           : w.button;
+                const QString expected = cancel ? "Validate"
+                    : gesture == 0              ? "Validate LostFocus GotFocus"
+                                                : "Validate LostFocus GotFocus Click";
+                QVERIFY2(
+                    log.join(' ') == expected && QApplication::focusWidget() == to,
+                    qPrintable(QStringLiteral("gesture %1 cancel %2: ").arg(gesture).arg(cancel) +
+                               log.join(' ')));
             }
         }
     }
@@ -267,10 +264,9 @@ private Q_SLOTS:
         const QString today =
             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
         QVERIFY2(desktop.LocalDateTimeText().startsWith(today + ' '), qPrintable(today));
-        QString seen;
-        CloseNextBox(&seen);
+        CloseNextBox();
         desktop.ShowMessage("Value of DataPoint = 20", "Break-Even Graph");
-        QCOMPARE(seen,
+        QCOMPARE(g_lastBox,
                  QStringLiteral("Break-Even Graph|Value of DataPoint = 20|%1|1")
                      .arg(QMessageBox::Information));
     }

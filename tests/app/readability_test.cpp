@@ -363,8 +363,6 @@ private Q_SLOTS:
             QCOMPARE(platform::InstallTranslations({language}), language);
             WindowFixture f;
             Calculate(f);
-            // The figures stay in the region's writing whatever the language.
-            QCOMPARE(f.Field("txtCalRpy", 0)->text(), QStringLiteral("1,234.50"));
             const QMap<QString, QString> shown = VisibleTexts(f);
             if (english.isEmpty()) {
                 english = shown;
@@ -415,8 +413,8 @@ private Q_SLOTS:
                                        [&](auto& r) { return expected == r.language; });
         QCOMPARE(Named<QLabel>(*f.window, "lblCalRpy", 5)->text(),
                  QString::fromUtf8(row->loanTypeCaption));
+        // The figures, and the region (a report's paper), are the numbers' ones, not the words'.
         QCOMPARE(f.Field("txtCalRpy", 0)->text(), QStringLiteral("1,234.50"));
-        // The region (a report's paper) is the numbers' one, not the words'.
         QCOMPARE(QLocale::territoryToCode(platform::NumberLocale().territory()),
                  qEnvironmentVariable("VEXMOOR_EXPECTED_REGION", "US"));
     }
