@@ -51,9 +51,7 @@ const struct LanguageRow
 void Calculate(WindowFixture& f)
 {
     f.EnterBreakEven({"100", "10", "6", "1000"});
-    Strip(*f.window, "tabOptions")->Select(3);
-    for (auto [field, text] : {std::pair {0, "1234.5"}, {1, "10"}, {2, "12"}})
-        Enter(f.Field("txtCalRpy", field), text);
+    f.EnterRepayment("1234.5", "", "10", "", "12");
     f.Press("cmdCalRpy");
     f.ListBox("lstBev")->Flush();
     f.ListBox("lstLsd")->Flush();
