@@ -288,10 +288,9 @@ private Q_SLOTS:
             ScopedServices scoped(fake);
             fake.ownsFolder = owned;
             fake.baseName = QStringLiteral("my calc"); // names the file; records keep QNVXM
-            const QDir folder(fake.folder);
             const QByteArray older = besideBlocked ? "" : "older\r\n";
             QFile file(fake.LogPath());
-            QVERIFY(besideBlocked ? folder.mkdir("my calcERR.txt")
+            QVERIFY(besideBlocked ? QDir(fake.folder).mkdir("my calcERR.txt")
                                   : file.open(QIODevice::WriteOnly) && file.write(older) > 0);
             file.close();
             if (stateBlocked) // under the test's own executable, a plain file

@@ -28,6 +28,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTextLayout>
+#include <array>
 #include <map>
 
 using namespace vexmoor::test;
@@ -258,11 +259,8 @@ private Q_SLOTS:
         // The window (by its name), the lists with their header lines, a link, keys (the caption
         // is the name, the description says what it does), a field named by its caption and the
         // display.
-        const struct
-        {
-            const char *name, *role, *accessibleName, *description;
-        } rows[] = {
-            // clang-format off
+        // clang-format off
+        const std::array<const char*, 4> rows[] = {
             {"frmVexmoor", "Window", "Quenbry - Vexmoor", ""},
             {"lstBev", "List", "Break-even analysis", "Units Total Costs Total Sales Profit"},
             {"lstLsd", "List", "Loan schedule", "# Balance Instalment Principal Interest"},
@@ -272,17 +270,17 @@ private Q_SLOTS:
             {"cmdCalc_3", "Button", "7", ""},
             {"txtCalRpy_0", "EditableText", "Principal Amount:", "[M] Enter the principal amount"},
             {"lblDisplay", "StaticText", "0.", "Display"},
-            // clang-format on
         };
-        const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
-        for (const auto& row : rows) {
+        // clang-format on
+        for (const auto& [name, role, accessibleName, description] : rows) {
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(
-                f.window->objectName() == row.name ? f.window.get() : f.Find(row.name));
-            QVERIFY2(iface, row.name);
-            QCOMPARE((QStringList {row.name, roles.valueToKey(iface->role()),
-                                   iface->text(QAccessible::Name),
-                                   iface->text(QAccessible::Description).simplified()}),
-                     (QStringList {row.name, row.role, row.accessibleName, row.description}));
+                f.window->objectName() == name ? f.window.get() : f.Find(name));
+            QVERIFY2(iface, name);
+            QCOMPARE((QStringList {
+                         name, QMetaEnum::fromType<QAccessible::Role>().valueToKey(iface->role()),
+                         iface->text(QAccessible::Name),
+                         iface->text(QAccessible::Description).simplified()}),
+                     (QStringList {name, role, accessibleName, description}));
         }
         // The program by its name; the selected tab of each strip, and only it, reports so.
         QCOMPARE(QAccessible::queryAccessibleInterface(qApp)->text(QAccessible::Name),
