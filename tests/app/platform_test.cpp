@@ -330,7 +330,6 @@ private Q_SLOTS:
         using V = GuardVariant;
         const std::tuple<GuardVariant, int, const char*> rows[] = {
             {V::Plain, 0, nullptr},
-            {V::Plain, 11, "Division by zero"},
             {V::InvalidNumber, 11, "Division by zero"},
             {V::Plain, 7, "Out of memory"},
             {V::Plain, 9, "Subscript out of range"},

@@ -383,10 +383,8 @@ private Q_SLOTS:
 
             // The analysis list's menu, and Qt's own menu of an entry field.
             Strip(*f.window, "tabOptions1")->Select(2);
-            QWidget* list = f.Find("lstBev");
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                    list->mapToGlobal(QPoint(5, 5)));
-            QApplication::sendEvent(list, &event);
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
+            QApplication::sendEvent(f.Find("lstBev"), &event);
             auto* menu = f.Find<QMenu>("lstBevMenu");
             QTRY_VERIFY(menu && menu->isVisible());
             QVERIFY(menu->actions().first()->text().startsWith(QString::fromUtf8(row.copyEntry)));
