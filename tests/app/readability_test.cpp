@@ -193,10 +193,8 @@ private Q_SLOTS:
                 for (QWidget* widget : f.window->findChildren<QWidget*>()) {
                     if (!widget->isVisible() || widget->isWindow())
                         continue;
-                    const QString where =
-                        QStringLiteral("%1 %2, palette %3 then %4")
-                            .arg(page, widget->objectName(), start.window().color().name(),
-                                 now.window().color().name());
+                    const QString where = page + ' ' + widget->objectName() + " on " +
+                        start.window().color().name() + " then " + now.window().color().name();
                     for (const auto& [rect, role] : TextsOf(widget)) {
                         const QColor color = widget->palette().color(role);
                         const QRect onShot(widget->mapTo(f.window.get(), rect.topLeft()),
