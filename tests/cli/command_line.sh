@@ -7,9 +7,9 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 cd "$(mktemp -d)" && trap 'rm -rf "$PWD"' EXIT
 failures=0
 # arguments | exit status (124: it started and ran until the timeout) | stream | text
-for row in "--help|0|out|-v, --version" "-h|0|out|Usage: vexmoor [options]" \
-    "--version|0|out|vexmoor $2" "--frobnicate|2|err|Unknown option 'frobnicate'." \
-    "sums.txt|2|err|Unexpected argument 'sums.txt'." "-style|2|err|Missing value after '-style'." \
+for row in "-h|0|out|Usage: vexmoor [options]" "--version|0|out|vexmoor $2" \
+    "--frobnicate|2|err|Unknown option 'frobnicate'." "-style|2|err|Missing value after '-style'." \
+    "sums.txt|2|err|Unexpected argument 'sums.txt'." \
     "-platform offscreen -style nosuch|124|err|invalid style override 'nosuch'"; do
     IFS='|' read -r arguments status stream text <<<"$row"
     # shellcheck disable=SC2086

@@ -4,13 +4,8 @@
 # box (in any region it reads back the texts it wrote), closed as a window manager would, and no
 # file written. Usage: smoke.sh <path to vexmoor> [LC_ALL for the program, such as de_DE.UTF-8].
 source "$(dirname "$0")/support/window.sh"
-# Run a copy from a folder of its own, so that any file it wrote would show up there.
-mkdir run && cp "$program" run/vexmoor && cd run
-program=$PWD/vexmoor
 region=${2:-${LC_ALL:-}}
 start LC_ALL="$region" # Qt reads LC_ALL itself: no locale needs to be installed
-size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
-[ "$size" = "513x329" ] || fail "window size $size, expected 513x329"
 wmclass=$(sed -n 's/^StartupWMClass=//p' "$here/../../data/com.quenbry.vexmoor.desktop")
 xprop -id "$window" WM_CLASS | grep -q ", \"$wmclass\"$" ||
     fail "$(xprop -id "$window" WM_CLASS), the launcher expects $wmclass"

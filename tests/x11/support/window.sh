@@ -15,7 +15,8 @@ fi
 work=$(mktemp -d)
 shots=${VEXMOOR_SHOTS:-$work}
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-cd "$work"
+# The program runs as a copy from a folder of its own, so that any file it wrote shows up there.
+mkdir "$work/run" && cp "$program" "$work/run/vexmoor" && cd "$work/run" && program=$PWD/vexmoor
 # Called as `check || fail`: every step runs.
 fail() { echo "FAIL: $*"; import -window root "$shots/failure.png"; cat "$work/out.log"; exit 1; }
 # Starts the program with the given environment settings and waits for its window.
