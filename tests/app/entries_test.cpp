@@ -208,8 +208,7 @@ private Q_SLOTS:
             QCOMPARE(f.Display(), QStringLiteral("0.")); // the pocket calculator keeps its point
 
             // After Clear the fields take the region's ways of typing an amount; another region's
-            // number is refused and keeps the focus. Its message is the first since the window
-            // opened.
+            // number, and nothing typed before it, is refused with a message and keeps the focus.
             for (const auto& [page, field] :
                  {std::pair(2, f.Field("txtBeV", 3)), {3, f.Field("txtCalRpy", 0)}}) {
                 f.Tab("tabOptions", page);
