@@ -81,8 +81,9 @@ private Q_SLOTS:
         QVERIFY(f.services.messages.empty());
     }
 
-    // The sub-pages show alone. The graph is made when first shown, with the last result; a click
-    // on a point tells its value. A failed Calculate is reported, and it and Clear keep the graph.
+    // The sub-pages show alone. The graph is made when first shown, with the last result and its
+    // units axis titled; a click on a point tells its value. A failed Calculate is reported, and it
+    // and Clear keep the graph.
     void graphMadeLateKeptThroughFailuresAndClear()
     {
         WindowFixture f;
@@ -102,6 +103,7 @@ private Q_SLOTS:
         QCOMPARE(Points(f, 1), (QList<QPointF> {{1, 26}, {2, 32}, {3, 38}}));
         QCOMPARE(Points(f, 2), kThreeUnitSales);
         QCOMPARE(Points(f, 3), (QList<QPointF> {{1, 20}, {2, 20}, {3, 20}}));
+        QCOMPARE(view->chart()->axes(Qt::Horizontal).front()->titleText(), QStringLiteral("Units"));
 
         // A real click on "Total Sales" just left of unit 2, clear of the fixed costs line; then
         // the chart's own clicked signal for total costs near unit 2.
