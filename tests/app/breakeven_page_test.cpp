@@ -6,7 +6,6 @@
 #include "breakeven/ui/breakeven_page.h"
 #include "support/window_fixture.h"
 
-#include <QAbstractAxis>
 #include <QAccessible>
 #include <QChart>
 #include <QChartView>
@@ -51,7 +50,6 @@ private Q_SLOTS:
         QVERIFY(!bold(1) && bold(2));
         f.Tab("tabOptions1", 2);
         Click(f.Field("txtBeV", 9));
-        QCOMPARE(QApplication::focusWidget(), f.Field("txtBeV", 9));
         PressTab();
         QVERIFY(QApplication::focusWidget() != f.Field("txtBeV", 9) && bold(9));
 
@@ -84,8 +82,8 @@ private Q_SLOTS:
     }
 
     // The sub-pages show alone. The graph is made when first shown, with the last result and its
-    // units axis titled; a click on a point tells its value. A failed Calculate is reported, and
-    // it and Clear keep the graph.
+    // units axis titled; a click on a point tells its value. A failed Calculate is reported, and it
+    // and Clear keep the graph.
     void graphMadeLateKeptThroughFailuresAndClear()
     {
         WindowFixture f;
@@ -95,8 +93,9 @@ private Q_SLOTS:
         for (int tab : {3, 2, 1, 3}) {
             f.Tab("tabOptions1", tab);
             for (int p = 0; p < 3; ++p) {
-                QCOMPARE(Named<QWidget>(*f.window, "picOptions1", p)->isEnabled(), p == tab - 1);
-                QCOMPARE(Named<QWidget>(*f.window, "picOptions1", p)->isVisible(), p == tab - 1);
+                QWidget* page = Named<QWidget>(*f.window, "picOptions1", p);
+                QCOMPARE(QList<bool>({page->isEnabled(), page->isVisible()}),
+                         QList<bool>(2, p == tab - 1));
             }
         }
         QChartView* view = chart.View();
@@ -104,10 +103,7 @@ private Q_SLOTS:
         QCOMPARE(Points(f, 1), (QList<QPointF> {{1, 26}, {2, 32}, {3, 38}}));
         QCOMPARE(Points(f, 2), kThreeUnitSales);
         QCOMPARE(Points(f, 3), (QList<QPointF> {{1, 20}, {2, 20}, {3, 20}}));
-        QStringList titles;
-        for (QAbstractAxis* axis : view->chart()->axes())
-            titles << axis->titleText();
-        QVERIFY2(titles.contains(QStringLiteral("Units")), qPrintable(titles.join('|')));
+        QCOMPARE(view->chart()->axes(Qt::Horizontal).front()->titleText(), QStringLiteral("Units"));
 
         // A real click on "Total Sales" just left of unit 2, clear of the fixed costs line; then
         // the chart's own clicked signal for total costs near unit 2.

@@ -1,14 +1,12 @@
-// The main window through its real widgets: the design's figures and looks, the pages and their
-// switch, Tab order and access keys, links, closing, pages made late; and its keyboard: the
+// The main window through its real widgets: the pages and their switch, access keys, links,
+// closing, pages made late with their controls and Tab order; and its keyboard: the
 // calculator keys, Ctrl+Tab through every page and sub-page, keys on other pages, F1 for Help.
 #include "calculator/core/calculator_engine.h"
 #include "calculator/ui/calculator_page.h"
 #include "loan/ui/loan_page.h"
 #include "platform/text.h"
 #include "platform/widgets/container.h"
-#include "platform/widgets/control_set.h"
 #include "platform/widgets/shape_panel.h"
-#include "platform/widgets/twips.h"
 #include "shell/core/help_text.h"
 #include "support/window_fixture.h"
 
@@ -77,8 +75,6 @@ void Type(const WindowFixture& f, const QString& strokes)
         {"CtrlTab", {Qt::Key_Tab, Qt::ControlModifier, ""}},
         {"CtrlShiftTab", {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, ""}},
         {"CtrlAltTab", {Qt::Key_Tab, Qt::ControlModifier | Qt::AltModifier, ""}},
-        {"CtrlShiftAltTab",
-         {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier, ""}},
     };
     for (const QString& token : strokes.split(' ', Qt::SkipEmptyParts)) {
         Stroke stroke = named.value(token);
@@ -106,46 +102,6 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The design's figures and looks for a sample of controls, and stretches of the Tab order.
-    void controlsFollowTheDesign()
-    {
-        WindowFixture f;
-        for (const auto& [name, left, top, width, height] :
-             {std::tuple {"lblDisplay", 240, 240, 6600, 870},
-              {"txtBeV_0", 4320, 240, 2000, 285},
-              {"cmdCalPrn", 2640, 2760, 2055, 285}}) // twips
-            QCOMPARE(f.Find(name)->geometry(), platform::TwipsRect(left, top, width, height));
-        const QString chain = ' ' + FocusChain(*f.window).join(' ') + ' ';
-        for (const char* stretch :
-             {"cmdCalc_1 cmdCalc_0 cmdCalc_23 cmdCalc_24", "txtBeV_2 txtBeV_3 cmdCalBeV cmdClrBeV",
-              "txtCalRpy_0 cboIntRat_2 txtCalRpy_1 cboIntRat_0 txtCalRpy_2 cboCalRpy_3 cmdCalRpy"})
-            QVERIFY2(chain.contains(' ' + QString(stretch) + ' '), stretch);
-
-        QCOMPARE(f.window->minimumSize(), f.window->maximumSize()); // its size: readability_test
-        QTRY_VERIFY(!f.window->windowIcon().isNull()); // set at the first paint
-        // The panels take their colours at load; the Disclaimer's keeps its design colours.
-        QCOMPARE(Named<platform::ShapePanel>(*f.window, "shpVexmr", 0)->FillColor(),
-                 QColor(143, 188, 143));
-        QCOMPARE(Named<platform::ShapePanel>(*f.window, "shpVexmr", 2)->OutlineColor(),
-                 QColor(192, 192, 192));
-        auto* display = f.Find<QLabel>("lblDisplay");
-        QCOMPARE(display->font().pointSizeF(), 33.0);
-        QCOMPARE(display->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-        QCOMPARE(display->palette().color(QPalette::Window), QColor(Qt::black));
-        QVERIFY(display->alignment() & Qt::AlignRight);
-        QCOMPARE(f.Find<QPushButton>("cmdCalc_23")->font().pointSizeF(), 13.5);
-        QVERIFY(f.Find<QPushButton>("cmdCalc_23")->font().bold());
-        // A metric-compatible stand-in for the design's fonts.
-        QCOMPARE(f.Find<QLabel>("lblQnbWeb_1")->font().family(), QStringLiteral("Liberation Sans"));
-        auto* result = f.Find<QLineEdit>("txtBeV_7");
-        QVERIFY(result->font().bold() && result->isReadOnly() &&
-                !(result->focusPolicy() & Qt::TabFocus));
-        QCOMPARE(result->palette().color(QPalette::Base), QColor(Qt::white));
-        // A caption label names its field; an explicit name would hide it.
-        QCOMPARE(f.Find<QLabel>("lblCalPrn_6")->buddy(), f.Find("cboIntRat_1"));
-        QVERIFY(f.Find("cboIntRat_1")->accessibleName().isEmpty());
-    }
-
     // Each page shows alone (the others disabled, so that Tab and access keys pass them by), with
     // its flag; the bottom link works on every page; the window closes (its close button or
     // Ctrl+Q) and leaves no file behind.
@@ -155,7 +111,6 @@ private Q_SLOTS:
             WindowFixture f;
             frmVexmoor& w = *f.window;
             platform::TabStrip* strip = Strip(w, "tabOptions");
-            QVERIFY(strip->Selected() == 1 && w.calculatorPageActive && !w.Loan().Prepared());
             strip->Select(tab == 5 ? 4 : 5); // away first, so that every tab is a change
             ClickTab(strip, tab);
             QCOMPARE(strip->Selected(), tab);
@@ -183,20 +138,16 @@ private Q_SLOTS:
         }
     }
 
-    // The links of the Talk to Us page, by mouse and by keyboard; its picture is read on the
-    // first visit.
+    // The links of the Talk to Us page, by mouse and by keyboard.
     void linksOpenTheirAddresses()
     {
         WindowFixture f;
         Strip(*f.window, "tabOptions")->Select(4);
-        QCOMPARE(f.Find<QLabel>("imgQnfSut")->pixmap().size(), QSize(174, 203));
         QStringList addresses {"https://www.quenbry.com", "https://www.facebook.com/Quenbry",
                                "https://twitter.com/intent/tweet?screen_name=Quenbry",
                                "https://quenbry.blogspot.com"};
         for (int i = 1; i <= 4; ++i) {
-            auto* label = Named<QLabel>(*f.window, "lblQnbWeb", i);
-            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-            QTest::mouseClick(label, Qt::LeftButton);
+            QTest::mouseClick(Named<QLabel>(*f.window, "lblQnbWeb", i), Qt::LeftButton);
             QCOMPARE(f.window->linkTarget, addresses[i - 1]);
         }
         f.Find("lblQnbWeb_2")->setFocus();
@@ -233,28 +184,6 @@ private Q_SLOTS:
         QVERIFY(later.services.messages.empty());
     }
 
-    // What stops the program at start-up: a control the layout puts on no page, a control its page
-    // does not take, a member whose control was not made, a control of another kind than its
-    // member.
-    void controlsAPageCannotTakeAreNamed()
-    {
-        QWidget host;
-        auto* edit = new QLineEdit(&host);
-        auto* label = new QLabel(&host);
-        platform::ControlSet controls;
-        controls.Add("txtCalPrm", 0, edit); // misspelt in the layout
-        controls.Add("lblCalRpy", 0, label); // a caption where the page wants a field
-        controls.Add("lblBeV", 3, label);
-        platform::ControlArray<QLineEdit> fields;
-        QLineEdit* single = nullptr;
-        controls.Take("txtCalPrn", fields);
-        controls.Take("lblCalRpy", fields);
-        controls.Take("lblBeV", single);
-        QCOMPARE(controls.Problems(),
-                 (QStringList {"txtCalPrn was not made", "lblCalRpy_0 is not of its member's kind",
-                               "lblBeV is a control array", "txtCalPrm_0 has no member to go to"}));
-    }
-
     // Keys typed on the calculator page: the display, the pad key with the focus at the end, and
     // the beeps.
     void keysWorkTheCalculator()
@@ -266,7 +195,6 @@ private Q_SLOTS:
             // Each key presses its calculator key once: the keypad point beeps only when second.
             {"KP9 KP- KP2 KP* 3 KPEnter", "6.", 23, 0},
             {"1 KP. 5 KP,", "1.5", 25, 1},
-            {"2 + 3 Enter", "5.", 23, 0},
             {"5 + 3 Esc", "0.", 2, 0},
             {"5 + 3 Del 4 Enter", "9.", 23, 0},
             {"1 2 3 BS", "12.", 0, 0},
@@ -276,7 +204,6 @@ private Q_SLOTS:
             {"2 0 0 + 1 0 P Enter", "220.", 23, 0}, // P is %
             {"7 a c q", "7.", 3, 0},                // other letters do nothing
             // A digit key held with Shift presses no digit: only the character it types acts.
-            {"5 * 3 Enter", "15.", 23, 0},
             {"5 Shift8 3 Enter", "15.", 23, 0},
             {"1 Fr2", "12.", 14, 0},                // AZERTY's shifted digit
             // clang-format on
@@ -362,7 +289,7 @@ private Q_SLOTS:
         QCOMPARE(tabs(), steps.front());
         for (qsizetype i = 1; i < steps.size(); ++i) {
             QWidget* focused = w.focusWidget();
-            Type(f, QStringLiteral("CtrlAltTab CtrlShiftAltTab"));
+            Type(f, QStringLiteral("CtrlAltTab"));
             QCOMPARE(tabs(), steps[i - 1]);
             QCOMPARE(w.focusWidget(), focused);
             Type(f, QStringLiteral("CtrlTab"));
