@@ -84,8 +84,8 @@ class ExportTest : public QObject
 
 private Q_SLOTS:
     // A clipboard text pasted after "5+" by Ctrl+V or Shift+Insert, then "=" (a text that is no
-    // number beeps); the result copied by Ctrl+C and Ctrl+Insert, an error not at all. Off the
-    // Calculator page the keys belong to the focused control.
+    // number beeps); the result copied by Ctrl+C and Ctrl+Insert. Off the Calculator page the
+    // keys belong to the focused control.
     void calculatorPasteAndCopy()
     {
         // clang-format off
@@ -106,16 +106,12 @@ private Q_SLOTS:
                 QTest::keyClick(f.window.get(), key, Qt::ControlModifier);
                 QCOMPARE(Clipboard(), QString(row.copied));
             }
-            QTest::keyClicks(f.window.get(), "/0=");
-            QTest::keyClick(f.window.get(), Qt::Key_C, Qt::ControlModifier);
-            QCOMPARE(Clipboard(), QString(row.copied));
-            const QString error = f.Display();
             f.Tab("tabOptions", 2);
             TypeInto(f.Field("txtBeV", 1), "42");
             QTest::keyClick(f.Field("txtBeV", 1), Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(f.Field("txtBeV", 1), Qt::Key_C, Qt::ControlModifier);
             QCOMPARE(Clipboard(), QStringLiteral("42"));
-            QCOMPARE(f.Display(), error);
+            QCOMPARE(f.Display(), QString(row.display));
         }
     }
 
@@ -139,9 +135,9 @@ private Q_SLOTS:
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(Clipboard(), secondAndThird);
         PickFromMenu(view, "lstBevMenu", 'a', Qt::Key_Menu);
-        QVERIFY(Clipboard().startsWith("Units\tTotal Costs\tTotal Sales\tProfit\n1\t"));
-        QVERIFY(Clipboard().endsWith(secondAndThird));
-        QCOMPARE(Clipboard().count('\n'), 4);
+        QCOMPARE(Clipboard(),
+                 "Units\tTotal Costs\tTotal Sales\tProfit\n1\t1,006.00\t10.00\t-996.00\n" +
+                     secondAndThird);
         const QString csv = f.logFolder.filePath("analysis.csv");
         const QString unwritable = f.logFolder.filePath("no-such-folder/analysis.csv");
         const QString png = f.logFolder.filePath("graph.png");
@@ -173,10 +169,8 @@ private Q_SLOTS:
         QVERIFY(Colours(image) > 4 && Colours(QImage(svg, "svg")) > 4);
         const QByteArray text = ReadAll(svg);
         QVERIFY(text.contains("<polyline") && text.contains("<title>Break-Even Graph</title>"));
-        QVERIFY(text.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"")
-                                  .arg(graph->width())
-                                  .arg(graph->height())
-                                  .toLatin1()));
+        const QString box = QStringLiteral("viewBox=\"0 0 %1 %2\"");
+        QVERIFY(text.contains(box.arg(graph->width()).arg(graph->height()).toLatin1()));
     }
 
     // Show as Table by its key: the window keeps the figures it opened with through a new
@@ -207,7 +201,6 @@ private Q_SLOTS:
                     view->viewport()->width());
         }
         QCOMPARE(cells + totals, first);
-        QVERIFY(table->Totals()->isVisible());
         QVERIFY(table->Totals()->geometry().top() >= view->geometry().bottom());
 
         const auto row = [&](int r) { return view->visualRect(model->index(r, 1)).center(); };
