@@ -9,7 +9,6 @@
 #include "platform/widgets/list_box.h"
 #include "platform/widgets/selector.h"
 #include "platform/widgets/tab_strip.h"
-#include "platform/widgets/twips.h"
 #include "support/fake_services.h"
 #include "support/user_input.h"
 
@@ -81,12 +80,13 @@ class PlatformTest : public QObject
 
 private Q_SLOTS:
     // A field whose Validate shows a real modal message box, as the desktop's error report does,
-    // and answers `cancel`. Tab, a click on the button through the window or straight to it, and
-    // the button's access key run Validate once: refused, the focus stays and nothing is pressed;
-    // else the focus moves, then the button clicks. Nothing is left over for the next event.
+    // and answers `cancel`. A click on the button through the window or straight to it, and the
+    // button's access key run Validate once: refused, the focus stays and nothing is pressed; else
+    // the focus moves, then the button clicks. Nothing is left over for the next event. (Tab
+    // around Validate is the window tests' and validateEdgeCases'.)
     void validateAroundARealMessageBox()
     {
-        for (int gesture = 0; gesture < 4; ++gesture) {
+        for (int gesture = 0; gesture < 3; ++gesture) {
             for (bool cancel : {false, true}) {
                 FocusWindow w;
                 QStringList log;
@@ -97,30 +97,20 @@ private Q_SLOTS:
                     cancelMove = cancel;
                 };
                 w.focus->Attach(w.field, {validate, {}, [&] { log << "LostFocus"; }});
-                for (QWidget* control : std::initializer_list<QWidget*> {w.other, w.button})
-                    w.focus->Attach(control, {{}, [&] { log << "GotFocus"; }, {}});
+                w.focus->Attach(w.button, {{}, [&] { log << "GotFocus"; }, {}});
                 QObject::connect(w.button, &QPushButton::clicked, &w.window,
                                  [&] { log << "Click"; });
                 QVERIFY(w.Show());
-                if (gesture == 0)
-                    QTest::keyClick(w.field, Qt::Key_Tab);
-                else if (gesture == 1) // the pointer goes where the user clicks
+                if (gesture == 0) // the pointer goes where the user clicks
                     QTest::mouseMove(w.button), Click(w.button);
-                else if (gesture == 2)
+                else if (gesture == 1)
                     QTest::mouseClick(w.button, Qt::LeftButton);
                 else
                     QTest::keyClick(w.field, Qt::Key_G, Qt::AltModifier);
                 QCoreApplication::processEvents();
-                const QWidget* to = cancel ? w.field
-                    : gesture == 0         ? static_cast<QWidget*>(w.other)
-                                           : w.button;
-                const QString expected = cancel ? "Validate"
-                    : gesture == 0              ? "Validate LostFocus GotFocus"
-                                                : "Validate LostFocus GotFocus Click";
-                QVERIFY2(
-                    log.join(' ') == expected && QApplication::focusWidget() == to,
-                    qPrintable(QStringLiteral("gesture %1 cancel %2: ").arg(gesture).arg(cancel) +
-                               log.join(' ')));
+                QCOMPARE(log.join(' '), cancel ? "Validate" : "Validate LostFocus GotFocus Click");
+                QCOMPARE(QApplication::focusWidget(),
+                         cancel ? static_cast<QWidget*>(w.field) : w.button);
             }
         }
     }
@@ -207,9 +197,7 @@ private Q_SLOTS:
     {
         const QString wide(120, '9');
         const std::pair<int, QStringList> rows[] = {
-            {300, {"  1  1,000.00", "2"}},
             {300, {"  1", wide, "  3"}},
-            {0, {"short", "|", wide}},
             {0, {wide, "|", "+"}},
             {0, {QString(60, QChar(0x202F)) + "1"}},
             {0, {QString(40, '9'), QString(30, QChar(0x0915))}},
@@ -240,20 +228,9 @@ private Q_SLOTS:
         }
     }
 
-    void twips()
-    {
-        // Rounded to the nearest pixel, halves away from zero.
-        const int rows[][2] = {{0, 0},    {15, 1},     {7, 0},          {8, 1},
-                               {175, 12}, {7695, 513}, {-20000, -1333}, {-8, -1}};
-        for (const auto& row : rows)
-            QCOMPARE(platform::TwipsToPixels(row[0]), row[1]);
-    }
-
     void desktopServices()
     {
         platform::Services& desktop = platform::CurrentServices();
-        QCOMPARE(desktop.ExecutableFolder(), QCoreApplication::applicationDirPath());
-        QCOMPARE(desktop.ExecutableBaseName(), QStringLiteral("app_platform_test"));
         // A folder the test made is its user's own, unless that user is root; the root folder
         // never.
         QTemporaryDir made;
@@ -261,9 +238,6 @@ private Q_SLOTS:
         QVERIFY(!desktop.UserOwnsFolder(QStringLiteral("/")));
         qputenv("XDG_STATE_HOME", "/var/tmp/st"); // the rest of the path is the core's
         QCOMPARE(desktop.StateFolder(), QStringLiteral("/var/tmp/st/quenbry-vexmoor"));
-        const QString today =
-            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-        QVERIFY2(desktop.LocalDateTimeText().startsWith(today + ' '), qPrintable(today));
         CloseNextBox();
         desktop.ShowMessage("Value of DataPoint = 20", "Break-Even Graph");
         QCOMPARE(g_lastBox,
