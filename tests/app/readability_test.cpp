@@ -273,6 +273,12 @@ private Q_SLOTS:
                          iface->text(QAccessible::Description).simplified()}),
                      (QStringList {name, role, accessibleName, description}));
         }
+        // A strip's tabs: only the selected one says so, and none is found past them.
+        platform::TabStrip* strip = Strip(*f.window, "tabOptions");
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(strip->Bar());
+        QVERIFY(!bar->child(-1) && !bar->child(bar->childCount()));
+        for (int tab = 0; tab < bar->childCount(); ++tab)
+            QCOMPARE(bar->child(tab)->state().selected, tab == strip->Selected() - 1);
         // A reader presses a link as a click would.
         QAccessible::queryAccessibleInterface(f.Find("lblQnbWeb_0"))
             ->actionInterface()
@@ -307,19 +313,20 @@ private Q_SLOTS:
     void separatorsHaveGlyphs()
     {
         WindowFixture f(frmVexmoor::PageBuilding::AllAtOnce, false);
+        QString signs;
         for (const char* region : {"en_US", "de_DE", "fr_FR", "de_CH", "sv_SE", "hi_IN"}) {
             const QLocale locale(QString::fromLatin1(region));
-            for (const QFont& font : {f.window->font(), f.Find("lstLsd")->font()}) {
-                for (const QChar c :
-                     locale.decimalPoint() + locale.groupSeparator() + locale.negativeSign()) {
-                    QTextLayout layout(QString(c), font);
-                    layout.beginLayout();
-                    layout.createLine();
-                    layout.endLayout();
-                    const QList<QGlyphRun> runs = layout.glyphRuns();
-                    QVERIFY2(runs.size() == 1 && runs.first().rawFont().supportsCharacter(c),
-                             qPrintable(region + QString(c) + font.family()));
-                }
+            signs += locale.decimalPoint() + locale.groupSeparator() + locale.negativeSign();
+        }
+        for (const QFont& font : {f.window->font(), f.Find("lstLsd")->font()}) {
+            for (const QChar c : signs) {
+                QTextLayout layout(QString(c), font);
+                layout.beginLayout();
+                layout.createLine();
+                layout.endLayout();
+                const QList<QGlyphRun> runs = layout.glyphRuns();
+                QVERIFY2(runs.size() == 1 && runs.first().rawFont().supportsCharacter(c),
+                         qPrintable(QString(c) + font.family()));
             }
         }
     }
