@@ -130,8 +130,7 @@ private Q_SLOTS:
         w.other->setEnabled(false);
         QVERIFY(w.Show());
         QTest::keyClick(w.field, Qt::Key_Tab);
-        QCOMPARE(validations, 1);
-        QCOMPARE(clicks, 1);
+        QCOMPARE(std::pair(validations, clicks), std::pair(1, 1));
         w.button->setEnabled(false);
         w.field->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(w.field, Qt::Key_Tab);
