@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "platform/widgets/container.h"
 #include "platform/widgets/shape_panel.h"
+#include "platform/widgets/twips.h"
 #include "shell/core/help_text.h"
 #include "support/window_fixture.h"
 
@@ -153,6 +154,21 @@ private Q_SLOTS:
         f.Find("lblQnbWeb_2")->setFocus();
         QTest::keyClick(f.Find("lblQnbWeb_2"), Qt::Key_Return);
         QCOMPARE(f.services.openedUrls, addresses + QStringList {addresses[1]});
+    }
+
+    // The design's figures for a sample: the display's place, size, font and colours, a panel's
+    // fill and a key's font. (Fit and contrast in every theme: readability_test.)
+    void looksFollowTheDesign()
+    {
+        WindowFixture f;
+        auto* display = f.Find<QLabel>("lblDisplay");
+        QCOMPARE(display->geometry(), platform::TwipsRect(240, 240, 6600, 870));
+        QCOMPARE(display->font().pointSizeF(), 33.0);
+        QCOMPARE(display->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        QCOMPARE(Named<platform::ShapePanel>(*f.window, "shpVexmr", 0)->FillColor(),
+                 QColor(143, 188, 143));
+        const QFont key = f.Find<QPushButton>("cmdCalc_23")->font();
+        QVERIFY(key.bold() && key.pointSizeF() == 13.5);
     }
 
     // Pages made late (on their first visit, or once the window has been painted) end up as if

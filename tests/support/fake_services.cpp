@@ -44,18 +44,8 @@ QString FakeServices::LogPath() const
 
 QStringList FakeServices::LogLines() const
 {
-    QFile file(LogPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // Split at LF, dropping the CR before it; a test of the line ends themselves reads the bytes.
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    return lines;
+    // Split at the CR LF line ends; a test of the line ends themselves reads the bytes.
+    return QString::fromUtf8(ReadAll(LogPath())).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 } // namespace vexmoor::test

@@ -61,12 +61,6 @@ inline void Enter(QLineEdit* field, const QString& text)
     PressTab();
 }
 
-// Picks an item of the focused selector by typing its first letters on the closed list.
-inline void ChooseByTyping(QComboBox* combo, const QString& label)
-{
-    QTest::keyClicks(combo, label);
-}
-
 // Opens the list with the mouse and clicks the item, after the double-click interval in which
 // the list ignores the opening click's own release. That interval is a coarse timer that may
 // end a little late on a loaded machine, so a click it swallowed is given again.

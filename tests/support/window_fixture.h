@@ -47,11 +47,6 @@ public:
         window->activateWindow();
         exposed = QTest::qWaitForWindowExposed(window.get());
     }
-    ~WindowFixture()
-    {
-        window.reset();
-        scope.reset();
-    }
 
     template<typename T = QWidget> T* Find(const char* objectName) const
     {
@@ -88,12 +83,14 @@ public:
         Choose("cboIntRat_0", period);
         Enter(Field("txtCalRpy", 2), term);
     }
+    // Picks an item of the selector by typing its first letters on the closed list.
     void Choose(const char* selector, const QString& label) const
     {
-        ChooseByTyping(Find<QComboBox>(selector), label);
+        QTest::keyClicks(Find<QComboBox>(selector), label);
         PressTab();
     }
 
+    // Declared in the order they are needed: the window goes first, then the services.
     QTemporaryDir logFolder;
     FakeServices services;
     std::unique_ptr<ScopedServices> scope;
