@@ -151,7 +151,10 @@ private Q_SLOTS:
             QTest::mouseClick(Named<QLabel>(*f.window, "lblQnbWeb", i), Qt::LeftButton);
             QCOMPARE(f.window->linkTarget, addresses[i - 1]);
         }
+        const QImage unfocused = f.Find("lblQnbWeb_2")->grab().toImage();
+        f.window->setAttribute(Qt::WA_KeyboardFocusChange); // as the Tab key sets it
         f.Find("lblQnbWeb_2")->setFocus();
+        QVERIFY(f.Find("lblQnbWeb_2")->grab().toImage() != unfocused); // the focus shows
         QTest::keyClick(f.Find("lblQnbWeb_2"), Qt::Key_Return);
         QCOMPARE(f.services.openedUrls, addresses + QStringList {addresses[1]});
     }

@@ -3,6 +3,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace vexmoor {
 
@@ -34,6 +37,19 @@ void LinkLabel::focusInEvent(QFocusEvent* event)
 void LinkLabel::focusOutEvent(QFocusEvent* event)
 {
     QFrame::focusOutEvent(event);
+}
+
+// The focus shows as the style's focus frame around the link, as it does on a button.
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,5 @@
 // A link label: text in the highlight colour under a hand pointer; a click anywhere on it, or
-// Enter or Space while it has the focus, raises clicked().
+// Enter or Space while it has the focus, raises clicked(). The focus shows as a focus frame.
 #pragma once
 
 #include <QLabel>
@@ -22,6 +22,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;
